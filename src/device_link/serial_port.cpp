@@ -1,0 +1,144 @@
+#include "serial_port.h"
+
+#include "line_setup.h"
+#include "low_latency.h"
+
+namespace {
+constexpr int highestCommPort = 16;
+}
+
+SerialPort::SerialPort(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::onPortError);
+}
+
+SerialPort::~SerialPort() {
+    close();
+}
+
+bool SerialPort::fail(const QString& description) {
+    error_ = description;
+    return false;
+}
+
+bool SerialPort::setCommPort(int commPort) {
+    if (commPort < 1 || commPort > highestCommPort)
+        return fail(QStringLiteral("Ungültige Portnummer %1: zulässig sind 1 bis %2.")
+                        .arg(commPort)
+                        .arg(highestCommPort));
+    if (PortOpen())
+        return fail(QStringLiteral("Die Portnummer kann nur bei geschlossener Schnittstelle "
+                                   "geändert werden."));
+    commPort_ = commPort;
+    return true;
+}
+
+bool SerialPort::setSettings(const QString& settings) {
+    LineSettings parsed;
+    if (!parseLineSettings(settings, parsed, error_))
+        return false;
+    if (PortOpen() && !applyToDevice(parsed, handshaking_))
+        return false;
+    settings_ = parsed;
+    return true;
+}
+
+bool SerialPort::setHandshaking(int handshaking) {
+    if (handshaking < NoHandshaking || handshaking > XonXoffAndRtsCts)
+        return fail(
+            QStringLiteral("Ungültiges Handshaking %1: zulässig sind 0 bis 3.").arg(handshaking));
+    if (PortOpen() && !applyToDevice(settings_, handshaking))
+        return false;
+    handshaking_ = handshaking;
+    return true;
+}
+
+// A pseudo-terminal has no wire: Linux runs it at 8 bits without parity whatever is asked,
+// so there the format is only what the program reports. That lets a simulated terminal
+// stand in for a port. A real device that refuses a format keeps the one it had.
+bool SerialPort::applyToDevice(const LineSettings& settings, int handshaking) {
+    QString refusal;
+    if (device_.isPty) {
+        LineSettings wire = settings;
+        wire.parity = 'n';
+        wire.dataBits = 8;
+        applyLineSetup(port_, wire, handshaking, refusal);
+        return true;
+    }
+    if (applyLineSetup(port_, settings, handshaking, refusal))
+        return true;
+    QString ignored;
+    applyLineSetup(port_, settings_, handshaking_, ignored);
+    return fail(refusal);
+}
+
+bool SerialPort::setPortOpen(bool open) {
+    if (!open) {
+        close();
+        return true;
+    }
+    return this->open();
+}
+
+bool SerialPort::open() {
+    if (PortOpen())
+        return fail(QStringLiteral("Schnittstelle COM%1 ist bereits geöffnet.").arg(commPort_));
+    if (!locateDevice(commPort_, device_, error_))
+        return false;
+    port_.setPortName(device_.canonical);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error_ = describeOpenFailure(device_, port_.error(), port_.errorString());
+        port_.clearError();
+        return false;
+    }
+    if (!applyToDevice(settings_, handshaking_)) {
+        port_.close();
+        return false;
+    }
+    LowLatency::enable(port_.handle());
+    emit PortOpenChanged(true);
+    return true;
+}
+
+void SerialPort::close() {
+    if (!port_.isOpen())
+        return;
+    LowLatency::restore(port_.handle());
+    port_.close();
+    emit PortOpenChanged(false);
+}
+
+QByteArray SerialPort::Input() {
+    if (!PortOpen()) {
+        fail(QStringLiteral("Schnittstelle COM%1 ist nicht geöffnet.").arg(commPort_));
+        return {};
+    }
+    return port_.readAll();
+}
+
+bool SerialPort::setOutput(const QByteArray& bytes) {
+    if (!PortOpen())
+        return fail(QStringLiteral("Schnittstelle COM%1 ist nicht geöffnet.").arg(commPort_));
+    if (port_.write(bytes) != bytes.size())
+        return fail(QStringLiteral("Schnittstelle COM%1: Senden fehlgeschlagen (%2).")
+                        .arg(commPort_)
+                        .arg(port_.errorString()));
+    port_.flush();
+    return true;
+}
+
+void SerialPort::onReadyRead() {
+    commEvent_ = comEvReceive;
+    emit OnComm();
+}
+
+// A vanished device makes QSerialPort repeat its error in a tight loop until the port is
+// closed; closing a closed port raises NotOpenError, which is ignored here like NoError.
+void SerialPort::onPortError(QSerialPort::SerialPortError error) {
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
+        return;
+    error_ = QStringLiteral("Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).")
+                 .arg(commPort_)
+                 .arg(port_.errorString());
+    close();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "line_settings.h"
+#include "port_device.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+
+// The program's serial port: port number, line format, flow control, open state, input,
+// output and a receive notification. Every failing call returns false and leaves a German
+// description in errorText(), which the program shows to the operator unchanged.
+class SerialPort : public QObject {
+    Q_OBJECT
+
+public:
+    // CommEvent codes; only "characters waiting" is ever acted upon.
+    static constexpr int comEvReceive = 2;
+
+    explicit SerialPort(QObject* parent = nullptr);
+    ~SerialPort() override;
+
+    int CommPort() const { return commPort_; }
+    bool setCommPort(int commPort);
+    QString Settings() const { return formatLineSettings(settings_); }
+    bool setSettings(const QString& settings);
+    int Handshaking() const { return handshaking_; }
+    bool setHandshaking(int handshaking);
+    bool PortOpen() const { return port_.isOpen(); }
+    bool setPortOpen(bool open);
+
+    // Everything received and not yet taken; empty when nothing waits or the port is closed.
+    QByteArray Input();
+    // Queues the bytes and hands them to the driver at once; fails on a closed port.
+    bool setOutput(const QByteArray& bytes);
+    int CommEvent() const { return commEvent_; }
+
+    QString errorText() const { return error_; }
+
+signals:
+    void OnComm();
+    // The port was opened or closed, by the program or because the device went away.
+    void PortOpenChanged(bool open);
+
+private:
+    bool fail(const QString& description);
+    bool open();
+    bool applyToDevice(const LineSettings& settings, int handshaking);
+    void close();
+    void onPortError(QSerialPort::SerialPortError error);
+    void onReadyRead();
+
+    QSerialPort port_;
+    PortDevice device_;
+    int commPort_ = 1;
+    LineSettings settings_;
+    int handshaking_ = 0;
+    int commEvent_ = 0;
+    QString error_;
+};

@@ -1,0 +1,14 @@
+#include "operator_ui/main_window.h"
+#include "operator_ui/operator_prompt.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quendal"));
+    MessageBoxPrompt prompt;
+    MainWindow window(prompt);
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,114 @@
+#include "main_window.h"
+
+#include "captions.h"
+#include "demo_text.h"
+#include "device_link/exchange.h"
+#include "device_link/serial_port.h"
+#include "device_link/stored_port_settings.h"
+#include "operator_prompt.h"
+#include "properties_dialog.h"
+#include "test_sequence/progress_form.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QStatusBar>
+
+MainWindow::MainWindow(OperatorPrompt& prompt, QWidget* parent)
+    : QMainWindow(parent), MSComm1(new SerialPort(this)),
+      exchange(new Exchange(*MSComm1, prompt, state.CancelRequested, this)),
+      steps(*MSComm1, *exchange, state, prompt), prompt_(prompt) {
+    setObjectName(QStringLiteral("frmMain"));
+    MSComm1->setObjectName(QStringLiteral("MSComm1"));
+    exchange->setWindowToDisable(this);
+    buildControls();
+    connect(MSComm1, &SerialPort::PortOpenChanged, this, &MainWindow::updateStatusBar);
+}
+
+void MainWindow::Form_Load() {
+    steps.TimeOutSign = 1;
+    state.TerminalRows = 0;
+    state.TerminalCols = 0;
+    cmbZRRows->setCurrentIndex(2);
+    cmbZRCols->setCurrentIndex(2);
+    state.TestCount = 7;
+    QString error;
+    if (applyStoredPortSettings(*MSComm1, error))
+        openPortAtStartup();
+    else
+        warn(error);
+    updateStatusBar();
+}
+
+// A failed first opening offers the settings dialog, then one more attempt, unless the
+// dialog has already opened a port of the operator's choice.
+void MainWindow::openPortAtStartup() {
+    if (MSComm1->setPortOpen(true))
+        return;
+    prompt_.ask({Captions::portInUseAtStartup(MSComm1->CommPort()), Captions::portErrorTitle});
+    CommProps_Click();
+    if (!MSComm1->PortOpen() && !MSComm1->setPortOpen(true))
+        prompt_.ask(
+            {Captions::portNotOpenedAtStartup(MSComm1->CommPort()), Captions::portErrorTitle});
+}
+
+void MainWindow::updateStatusBar() {
+    statusBar()->showMessage(MSComm1->PortOpen()
+                                 ? Captions::portActive(MSComm1->CommPort(), MSComm1->Settings())
+                                 : Captions::portInactive);
+}
+
+void MainWindow::warn(const QString& description) {
+    prompt_.ask({description, Captions::programTitle, QMessageBox::Warning});
+}
+
+QByteArray MainWindow::SendAndWaitFor(const QByteArray& cmd, const QByteArray& waitfor,
+                                      qint16 TimeOutTime) {
+    return exchange->SendAndWaitFor(cmd, waitfor, TimeOutTime);
+}
+
+QString MainWindow::Test_Function(qint16 index, const bool& ShowMsgs, bool& good) {
+    return steps.Test_Function(index, ShowMsgs, good);
+}
+
+void MainWindow::StartCommand_Click() {
+    MSComm1->setPortOpen(false);
+    MSComm1->setPortOpen(true);
+    if (!MSComm1->PortOpen()) {
+        prompt_.ask({Captions::portNotOpenedForRun(MSComm1->CommPort()), Captions::programTitle});
+        return;
+    }
+    ProgressForm progress(steps, *MSComm1, state, this);
+    progress.exec();
+}
+
+void MainWindow::DemoCommand_Click() {
+    if (!sendDemoText(*MSComm1, state))
+        warn(MSComm1->errorText());
+}
+
+void MainWindow::CommProps_Click() {
+    PropertiesDialog dialog(*MSComm1, prompt_, this);
+    dialog.exec();
+    updateStatusBar();
+}
+
+void MainWindow::DoneTesting_Click() {
+    close();
+}
+
+void MainWindow::cmbZRRows_Click() {
+    state.TerminalRows = cmbZRRows->currentText().toShort();
+}
+
+void MainWindow::cmbZRCols_Click() {
+    state.TerminalCols = cmbZRCols->currentText().toShort();
+}
+
+// Enter starts a run, as the window's default button, unless a button has the focus.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return QMainWindow::keyPressEvent(event);
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    (focused ? focused : StartCommand)->click();
+}

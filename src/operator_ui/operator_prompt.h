@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// One message box as the operator sees it. A CR inside the text is a line break.
+struct PromptMessage {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+
+// Every modal message box of the program goes through this, so tests can answer them.
+class OperatorPrompt {
+public:
+    virtual ~OperatorPrompt() = default;
+    // Shows the message and returns the button the operator chose.
+    virtual QMessageBox::StandardButton ask(const PromptMessage& message) = 0;
+};
+
+// The real thing: a QMessageBox over the window that is active now.
+class MessageBoxPrompt : public OperatorPrompt {
+public:
+    QMessageBox::StandardButton ask(const PromptMessage& message) override;
+};

@@ -1,0 +1,107 @@
+#include "properties_dialog.h"
+
+#include "captions.h"
+#include "device_link/port_directory.h"
+#include "device_link/serial_port.h"
+#include "device_link/stored_port_settings.h"
+#include "operator_prompt.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+
+PropertiesDialog::PropertiesDialog(SerialPort& port, OperatorPrompt& prompt, QWidget* parent)
+    : QDialog(parent), port_(port), prompt_(prompt) {
+    setObjectName(QStringLiteral("frmProperties"));
+    buildControls();
+    LoadPropertySettings();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+namespace {
+
+// Selects the entry that reads `text`, or none when the list has no such entry.
+void select(QComboBox* list, const QString& text) {
+    list->setCurrentIndex(list->findText(text));
+}
+
+} // namespace
+
+void PropertiesDialog::LoadPropertySettings() {
+    const QStringList fields = port_.Settings().split(QLatin1Char(','));
+    select(cboSpeed, fields.value(0));
+    const int parity = QStringLiteral("eonms").indexOf(fields.value(1));
+    cboParity->setCurrentIndex(fields.value(1).size() == 1 ? parity : -1);
+    select(cboDataBits, fields.value(2));
+    select(cboStopBits, fields.value(3));
+    cboPort->setCurrentIndex(port_.CommPort() - 1);
+    const int flow = port_.Handshaking();
+    if (flow >= 0 && flow < int(optFlow.size()))
+        optFlow[flow]->click();
+    // No stored echo state is consulted: the dialog always opens with "Aus".
+    optEcho[0]->click();
+    showDevice();
+}
+
+void PropertiesDialog::showDevice() {
+    lblDevice->setText(
+        cboPort->currentIndex() < 0 ? QString() : devicePathForPort(cboPort->currentIndex() + 1));
+}
+
+void PropertiesDialog::optFlow_Click(int index) {
+    FlowSetting = static_cast<qint16>(index);
+}
+
+void PropertiesDialog::optEcho_Click(int index) {
+    EchoSetting = index == 1;
+}
+
+void PropertiesDialog::cmdOK_Click() {
+    const bool echo = EchoSetting;
+    if (!applyPortChoice())
+        return;
+    if (!port_.setSettings(chosenSettings()) || !port_.setHandshaking(FlowSetting))
+        return showFailure();
+    saveStoredPortSettings(port_, echo);
+    accept();
+}
+
+// Moves the port to the chosen number: closed for the change, opened on the new number.
+bool PropertiesDialog::applyPortChoice() {
+    const int old = port_.CommPort();
+    const int chosen = cboPort->currentIndex() + 1;
+    if (chosen == old)
+        return true;
+    port_.setPortOpen(false);
+    if (port_.setCommPort(chosen) && port_.setPortOpen(true))
+        return true;
+    showFailure();
+    port_.setCommPort(old);
+    return false;
+}
+
+QString PropertiesDialog::chosenSettings() const {
+    return QStringList{cboSpeed->currentText().trimmed(),
+                       cboParity->currentText().trimmed().left(1),
+                       cboDataBits->currentText().trimmed(), cboStopBits->currentText().trimmed()}
+        .join(QLatin1Char(','));
+}
+
+void PropertiesDialog::showFailure() {
+    prompt_.ask({port_.errorText(), Captions::programTitle, QMessageBox::Warning});
+}
+
+void PropertiesDialog::cmdCancel_Click() {
+    reject();
+}
+
+// Esc does nothing here: only the buttons and the window's close box end the dialog.
+void PropertiesDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return event->accept();
+    QDialog::keyPressEvent(event);
+}

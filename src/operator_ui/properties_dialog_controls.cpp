@@ -1,0 +1,126 @@
+#include "captions.h"
+#include "properties_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Widget> Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QComboBox* list(const QString& name, const QStringList& items, bool enabled, QWidget* parent) {
+    auto* box = named(new QComboBox(parent), name);
+    box->addItems(items);
+    box->setEnabled(enabled);
+    return box;
+}
+
+QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent) {
+    return named(new QGroupBox(caption, parent), name);
+}
+
+// One option button per caption, named <prefix><index>, disabled: only the port is a choice.
+template <std::size_t N>
+void options(std::array<QRadioButton*, N>& buttons, const QString& prefix,
+             const QStringList& captions, QGroupBox* frame) {
+    auto* column = new QVBoxLayout(frame);
+    for (std::size_t i = 0; i < N; ++i) {
+        buttons[i] = named(new QRadioButton(captions[int(i)], frame), prefix + QString::number(i));
+        buttons[i]->setEnabled(false);
+        column->addWidget(buttons[i]);
+    }
+}
+
+} // namespace
+
+void PropertiesDialog::buildControls() {
+    setWindowTitle(Captions::propertiesDialog);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto* tabs = named(new QTabWidget(this), QStringLiteral("tabSettings"));
+    auto* settings = frame(QStringLiteral("fraSettings"), Captions::settingsTab, tabs);
+    settings->setFlat(true);
+    tabs->addTab(settings, Captions::settingsTab);
+
+    auto* grid = new QGridLayout(settings);
+    grid->addWidget(named(new QLabel(Captions::portLabel, settings), QStringLiteral("Label1")), 0,
+                    0);
+    QStringList ports;
+    for (int n = 1; n <= 16; ++n)
+        ports << Captions::portChoice(n);
+    cboPort = list(QStringLiteral("cboPort"), ports, true, settings);
+    grid->addWidget(cboPort, 0, 1);
+    lblDevice = named(new QLabel(settings), QStringLiteral("lblDevice"));
+    lblDevice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(lblDevice, 0, 2);
+    grid->addWidget(buildFormat(settings), 1, 0, 1, 3);
+    grid->addWidget(buildOptions(settings), 2, 0, 1, 3);
+    connect(cboPort, &QComboBox::currentIndexChanged, this, &PropertiesDialog::showDevice);
+
+    auto* ok = named(new QPushButton(Captions::ok, this), QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    auto* cancel = named(new QPushButton(Captions::cancel, this), QStringLiteral("cmdCancel"));
+    connect(ok, &QPushButton::clicked, this, &PropertiesDialog::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &PropertiesDialog::cmdCancel_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(tabs);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* PropertiesDialog::buildFormat(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* speed = frame(QStringLiteral("Frame1"), Captions::speedFrame, box);
+    cboSpeed = list(QStringLiteral("cboSpeed"), Captions::speedChoices, false, speed);
+    (new QVBoxLayout(speed))->addWidget(cboSpeed);
+    auto* format = frame(QStringLiteral("fraConnection"), Captions::formatFrame, box);
+    auto* grid = new QGridLayout(format);
+    cboDataBits = list(QStringLiteral("cboDataBits"), Captions::dataBitsChoices, false, format);
+    cboParity = list(QStringLiteral("cboParity"), Captions::parityChoices, false, format);
+    cboStopBits = list(QStringLiteral("cboStopBits"), Captions::stopBitsChoices, false, format);
+    const std::array<std::pair<QString, QString>, 3> labels{
+        {{QStringLiteral("Label3"), Captions::dataBitsLabel},
+         {QStringLiteral("Label4"), Captions::parityLabel},
+         {QStringLiteral("Label5"), Captions::stopBitsLabel}}};
+    QComboBox* const lists[] = {cboDataBits, cboParity, cboStopBits};
+    for (int i = 0; i < 3; ++i) {
+        grid->addWidget(named(new QLabel(labels[i].second, format), labels[i].first), i, 0);
+        grid->addWidget(lists[i], i, 1);
+    }
+    row->addWidget(speed, 0, Qt::AlignTop);
+    row->addWidget(format);
+    return box;
+}
+
+QWidget* PropertiesDialog::buildOptions(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* flow = frame(QStringLiteral("Frame5"), Captions::flowFrame, box);
+    options(optFlow, QStringLiteral("optFlow"), Captions::flowChoices, flow);
+    auto* echo = frame(QStringLiteral("Frame7"), Captions::echoFrame, box);
+    options(optEcho, QStringLiteral("optEcho"), Captions::echoChoices, echo);
+    for (int i = 0; i < int(optFlow.size()); ++i)
+        connect(optFlow[i], &QRadioButton::clicked, this, [this, i] { optFlow_Click(i); });
+    for (int i = 0; i < int(optEcho.size()); ++i)
+        connect(optEcho[i], &QRadioButton::clicked, this, [this, i] { optEcho_Click(i); });
+    row->addWidget(flow);
+    row->addWidget(echo, 0, Qt::AlignTop);
+    return box;
+}

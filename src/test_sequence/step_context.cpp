@@ -1,0 +1,15 @@
+#include "step_context.h"
+
+#include "device_link/exchange.h"
+#include "device_link/serial_port.h"
+#include "device_link/terminal_commands.h"
+
+void StepContext::write(const QByteArray& bytes) const {
+    port.setOutput(bytes);
+}
+
+bool StepContext::echoed(char byte, qint16 timeOut) const {
+    const QByteArray data = TerminalCommands::byte(byte);
+    return !exchange.SendAndWaitFor(data, data, static_cast<qint16>(timeOut * timeOutSign))
+                .isEmpty();
+}

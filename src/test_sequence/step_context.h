@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+class Exchange;
+class OperatorPrompt;
+class SerialPort;
+struct SharedState;
+
+// What a test step works with: the port, the exchange, the shared state and the operator.
+struct StepContext {
+    SerialPort& port;
+    Exchange& exchange;
+    SharedState& state;
+    OperatorPrompt& prompt;
+    qint16 timeOutSign = -1; // +1 reports time-outs to the operator, -1 keeps them silent
+
+    // A failed write is ignored: after a pulled adapter the waits end by their time-outs.
+    void write(const QByteArray& bytes) const;
+    // Sends one data byte and tells whether its echo came back in time.
+    bool echoed(char byte, qint16 timeOut) const;
+};
+
+QString runInterfaceTest(StepContext& step, int stepNumber, bool& good);
+QString runRecodingTable(StepContext& step, int stepNumber, bool& good);
+QString runDisplayGeometry(StepContext& step, int stepNumber, bool& good);
+QString runFixedTexts(StepContext& step, int stepNumber, bool& good);
