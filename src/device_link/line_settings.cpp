@@ -26,9 +26,10 @@ bool parseLineSettings(const QString& text, LineSettings& settings, QString& err
                                              "Stopbits, durch Kommas getrennt."));
         return false;
     }
-    bool isNumber = false;
-    const int baud = fields[0].toInt(&isNumber);
-    if (!isNumber || fields[0].startsWith(QLatin1Char('+')) || !isOfferedBaud(baud)) {
+    const bool allDigits = std::all_of(fields[0].begin(), fields[0].end(),
+                                       [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+    const int baud = fields[0].toInt();
+    if (!allDigits || !isOfferedBaud(baud)) {
         error =
             invalid(text, QStringLiteral("Baudrate „%1“ wird nicht unterstützt.").arg(fields[0]));
         return false;

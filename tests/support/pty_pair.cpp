@@ -1,0 +1,51 @@
+#include "pty_pair.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+PtyPair::PtyPair() {
+    char name[64] = {};
+    termios raw {};
+    cfmakeraw(&raw);
+    if (::openpty(&master_, &slave_, name, &raw, nullptr) != 0)
+        qFatal("openpty failed");
+    ::fcntl(master_, F_SETFL, O_NONBLOCK);
+    slavePath_ = QString::fromLocal8Bit(name);
+}
+
+PtyPair::~PtyPair() { hangUp(); }
+
+void PtyPair::writeMaster(const QByteArray& bytes) {
+    if (::write(master_, bytes.constData(), bytes.size()) != bytes.size())
+        qWarning("short write to the pty master");
+}
+
+QByteArray PtyPair::readMaster(int count, int timeoutMs) {
+    QByteArray bytes;
+    QElapsedTimer clock;
+    clock.start();
+    while (bytes.size() < count && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        pollfd ready{master_, POLLIN, 0};
+        if (::poll(&ready, 1, 5) <= 0)
+            continue;
+        char chunk[4096];
+        const ssize_t n = ::read(master_, chunk, sizeof chunk);
+        if (n > 0)
+            bytes.append(chunk, n);
+    }
+    return bytes;
+}
+
+void PtyPair::hangUp() {
+    if (slave_ >= 0)
+        ::close(slave_);
+    if (master_ >= 0)
+        ::close(master_);
+    slave_ = master_ = -1;
+}
