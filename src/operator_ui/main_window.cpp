@@ -25,6 +25,12 @@ MainWindow::MainWindow(OperatorPrompt& prompt, QWidget* parent)
     connect(MSComm1, &SerialPort::PortOpenChanged, this, &MainWindow::updateStatusBar);
 }
 
+// The port closes with the window; its last notice must not reach a half-destroyed window.
+MainWindow::~MainWindow() {
+    disconnect(MSComm1, nullptr, this, nullptr);
+    MSComm1->setPortOpen(false);
+}
+
 void MainWindow::Form_Load() {
     steps.TimeOutSign = 1;
     state.TerminalRows = 0;

@@ -19,6 +19,7 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(OperatorPrompt& prompt, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Start-up: geometry 20 x 4, stored port settings, opening the port.
     void Form_Load();

@@ -41,9 +41,9 @@ void PropertiesDialog::LoadPropertySettings() {
     cboPort->setCurrentIndex(port_.CommPort() - 1);
     const int flow = port_.Handshaking();
     if (flow >= 0 && flow < int(optFlow.size()))
-        optFlow[flow]->click();
+        optFlow[flow]->setChecked(true);
     // No stored echo state is consulted: the dialog always opens with "Aus".
-    optEcho[0]->click();
+    optEcho[0]->setChecked(true);
     showDevice();
 }
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -113,13 +114,11 @@ QWidget* PropertiesDialog::buildOptions(QWidget* parent) {
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     auto* flow = frame(QStringLiteral("Frame5"), Captions::flowFrame, box);
-    options(optFlow, QStringLiteral("optFlow"), Captions::flowChoices, flow);
+    options(optFlow, QStringLiteral("optFlow"), Captions::flowChoices, flow,
+            [this](int i) { optFlow_Click(i); });
     auto* echo = frame(QStringLiteral("Frame7"), Captions::echoFrame, box);
-    options(optEcho, QStringLiteral("optEcho"), Captions::echoChoices, echo);
-    for (int i = 0; i < int(optFlow.size()); ++i)
-        connect(optFlow[i], &QRadioButton::clicked, this, [this, i] { optFlow_Click(i); });
-    for (int i = 0; i < int(optEcho.size()); ++i)
-        connect(optEcho[i], &QRadioButton::clicked, this, [this, i] { optEcho_Click(i); });
+    options(optEcho, QStringLiteral("optEcho"), Captions::echoChoices, echo,
+            [this](int i) { optEcho_Click(i); });
     row->addWidget(flow);
     row->addWidget(echo, 0, Qt::AlignTop);
     return box;

@@ -10,7 +10,7 @@
 
 PtyPair::PtyPair() {
     char name[64] = {};
-    termios raw {};
+    termios raw{};
     cfmakeraw(&raw);
     if (::openpty(&master_, &slave_, name, &raw, nullptr) != 0)
         qFatal("openpty failed");
@@ -18,7 +18,9 @@ PtyPair::PtyPair() {
     slavePath_ = QString::fromLocal8Bit(name);
 }
 
-PtyPair::~PtyPair() { hangUp(); }
+PtyPair::~PtyPair() {
+    hangUp();
+}
 
 void PtyPair::writeMaster(const QByteArray& bytes) {
     if (::write(master_, bytes.constData(), bytes.size()) != bytes.size())

@@ -5,13 +5,18 @@
 #include <QSettings>
 
 namespace {
-QSettings store() { return QSettings(QStringLiteral("Quendal"), QStringLiteral("Quendal")); }
+QSettings store() {
+    return QSettings(QStringLiteral("Quendal"), QStringLiteral("Quendal"));
+}
 } // namespace
 
-void TestStore::clear() { store().clear(); }
+void TestStore::clear() {
+    store().clear();
+}
 
 void TestStore::mapPort(int commPort, const QString& device) {
-    SettingsStore::write(SettingsStore::portsSection, QStringLiteral("COM%1").arg(commPort), device);
+    SettingsStore::write(SettingsStore::portsSection, QStringLiteral("COM%1").arg(commPort),
+                         device);
 }
 
 void TestStore::setSetting(const QString& key, const QString& value) {

@@ -1,0 +1,93 @@
+#include "device_link/serial_port.h"
+#include "operator_ui/main_window.h"
+#include "pty_pair.h"
+#include "scripted_prompt.h"
+#include "test_store.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestStore::clear();
+        TestStore::mapPort(1, pty.slavePath());
+        window.Form_Load();
+    }
+    PtyPair pty;
+    ScriptedPrompt prompt;
+    MainWindow window{prompt};
+};
+
+QStringList items(const QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+TEST_F(MainWindowTest, ShowsItsCommandsAndTheGeometryListsInOrder) {
+    EXPECT_EQ(window.windowTitle(), "ZR Test und Initialisierung");
+    const QStringList names{"StartCommand", "DemoCommand", "CommProps", "DoneTesting"};
+    const QStringList captions{"Starte Tests", "Demo-Text", "COM Einstellungen", "Programmende"};
+    window.show();
+    int previousTop = -1;
+    for (int i = 0; i < names.size(); ++i) {
+        auto* button = window.findChild<QPushButton*>(names[i]);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), captions[i]);
+        EXPECT_GT(button->y(), previousTop);
+        previousTop = button->y();
+    }
+    EXPECT_EQ(items(window.cmbZRCols), QStringList({"8", "16", "20", "24", "32", "40"}));
+    EXPECT_EQ(items(window.cmbZRRows), QStringList({"1", "2", "4"}));
+    EXPECT_FALSE(window.cmbZRCols->isEditable());
+    auto* separator = window.findChild<QLabel*>("Label1");
+    ASSERT_NE(separator, nullptr);
+    EXPECT_EQ(separator->text(), "X");
+    EXPECT_LT(window.cmbZRCols->x(), separator->x());
+    EXPECT_LT(separator->x(), window.cmbZRRows->x());
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+}
+
+TEST_F(MainWindowTest, FocusMovesInTheOperatorsOrder) {
+    QWidget* const expected[] = {window.CommProps, window.DoneTesting, window.DemoCommand,
+                                 window.cmbZRCols, window.cmbZRRows};
+    QWidget* widget = window.StartCommand;
+    for (QWidget* next : expected) {
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus)
+            widget = widget->nextInFocusChain();
+        EXPECT_EQ(widget, next) << widget->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, ChoosingAGeometrySetsItEvenWhenTheTerminalCannotShowIt) {
+    window.cmbZRCols->setCurrentIndex(0);
+    window.cmbZRRows->setCurrentIndex(0);
+    EXPECT_EQ(window.state.TerminalCols, 8);
+    EXPECT_EQ(window.state.TerminalRows, 1);
+}
+
+TEST_F(MainWindowTest, TheStatusBarFollowsThePortWhenTheDeviceGoesAway) {
+    ASSERT_EQ(window.statusBar()->currentMessage(), "COM1: 9600,e,8,1");
+    pty.hangUp();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.MSComm1->PortOpen(); }, 2000));
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              "Schnittstelle inaktiv. Keine Verbindung zum ZR/LN.");
+}
+
+TEST_F(MainWindowTest, ProgrammendeClosesTheWindowWithoutAQuestion) {
+    window.show();
+    window.DoneTesting->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(prompt.shown.empty());
+}
+
+} // namespace
