@@ -31,14 +31,20 @@ QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent) {
 }
 
 // One option button per caption, named <prefix><index>, disabled: only the port is a choice.
+// Selecting an option, by the operator or by the opening, runs its click handler.
 template <std::size_t N>
 void options(std::array<QRadioButton*, N>& buttons, const QString& prefix,
-             const QStringList& captions, QGroupBox* frame) {
+             const QStringList& captions, QGroupBox* frame,
+             const std::function<void(int)>& clicked) {
     auto* column = new QVBoxLayout(frame);
     for (std::size_t i = 0; i < N; ++i) {
         buttons[i] = named(new QRadioButton(captions[int(i)], frame), prefix + QString::number(i));
         buttons[i]->setEnabled(false);
         column->addWidget(buttons[i]);
+        QObject::connect(buttons[i], &QRadioButton::toggled, frame, [clicked, i](bool on) {
+            if (on)
+                clicked(int(i));
+        });
     }
 }
 
