@@ -21,10 +21,10 @@ TEST(LineSettings, ReportsParityInLowerCaseAndKeepsTheOtherFields) {
 }
 
 TEST(LineSettings, RejectsWhatIsNotAFourFieldFormatOfOfferedValues) {
-    for (const char* text : {"", "abc", "9600,n,8", "9600,n,8,1,1", "9600,x,8,1", "9600,n,9,1",
-                             "9600,n,3,1", "9600,n,8,3", "9600,,8,1", "9601,n,8,1", "-1,n,8,1",
-                             "+9600,n,8,1", "9600,nn,8,1", "9600,n,8,1.0", " 9600,n,8,1",
-                             "9600,n,08,1"}) {
+    for (const char* text :
+         {"", "abc", "9600,n,8", "9600,n,8,1,1", "9600,x,8,1", "9600,n,9,1", "9600,n,3,1",
+          "9600,n,8,3", "9600,,8,1", "9601,n,8,1", "-1,n,8,1", "+9600,n,8,1", "9600,nn,8,1",
+          "9600,n,8,1.0", " 9600,n,8,1", "9600,n,08,1"}) {
         LineSettings settings;
         QString error;
         EXPECT_FALSE(parseLineSettings(text, settings, error)) << text;

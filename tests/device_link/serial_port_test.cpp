@@ -63,10 +63,9 @@ TEST_F(SerialPortTest, OpeningFailsWithADescriptionThatSaysWhy) {
     QTemporaryDir folder;
     QFile plainFile(folder.filePath("not-a-port"));
     ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
-    const std::pair<QString, QString> cases[] = {
-        {folder.filePath("missing"), "gibt es nicht"},
-        {folder.path(), "kein serielles Gerät"},
-        {plainFile.fileName(), "kein serielles Gerät"}};
+    const std::pair<QString, QString> cases[] = {{folder.filePath("missing"), "gibt es nicht"},
+                                                 {folder.path(), "kein serielles Gerät"},
+                                                 {plainFile.fileName(), "kein serielles Gerät"}};
     for (const auto& [device, reason] : cases) {
         TestStore::mapPort(2, device);
         ASSERT_TRUE(port.setCommPort(2));
@@ -86,7 +85,8 @@ TEST_F(SerialPortTest, APortHeldElsewhereIsRefusedAlsoThroughALink) {
     ASSERT_TRUE(other.setPortOpen(true));
     ASSERT_TRUE(port.setCommPort(2));
     EXPECT_FALSE(port.setPortOpen(true));
-    EXPECT_TRUE(port.errorText().contains("anderen Programm verwendet")) << port.errorText().toStdString();
+    EXPECT_TRUE(port.errorText().contains("anderen Programm verwendet"))
+        << port.errorText().toStdString();
     EXPECT_FALSE(other.setPortOpen(true)) << "an open port cannot be opened again";
     EXPECT_TRUE(other.PortOpen());
 }
