@@ -26,7 +26,7 @@ public:
     // Receive handler of the port: collects what arrived for the next pass of a wait.
     void MSComm1_OnComm();
 
-    // The window whose buttons must not start a second operation while a wait runs.
+    // The controls that must not start a second operation while a wait runs.
     void setWindowToDisable(QWidget* window) { window_ = window; }
     bool isWaiting() const { return waiting_; }
 

@@ -20,8 +20,10 @@ MainWindow::MainWindow(OperatorPrompt& prompt, QWidget* parent)
       steps(*MSComm1, *exchange, state, prompt), prompt_(prompt) {
     setObjectName(QStringLiteral("frmMain"));
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
-    exchange->setWindowToDisable(this);
     buildControls();
+    // Disabling the window itself would disable the modal progress window with it, and
+    // with it "Abbrechen"; the controls are all the wait must keep from being used.
+    exchange->setWindowToDisable(centralWidget());
     connect(MSComm1, &SerialPort::PortOpenChanged, this, &MainWindow::updateStatusBar);
 }
 

@@ -13,7 +13,9 @@ class TestSteps {
 public:
     TestSteps(SerialPort& port, Exchange& exchange, SharedState& state, OperatorPrompt& prompt);
 
-    QString Test_Function(qint16 index, const bool& ShowMsgs, bool& good);
+    virtual ~TestSteps() = default;
+
+    virtual QString Test_Function(qint16 index, const bool& ShowMsgs, bool& good);
 
     // The sign of every time-out of the last step: +1 when it showed messages.
     qint16 TimeOutSign = 1;

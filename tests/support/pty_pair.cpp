@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -23,8 +24,20 @@ PtyPair::~PtyPair() {
 }
 
 void PtyPair::writeMaster(const QByteArray& bytes) {
-    if (::write(master_, bytes.constData(), bytes.size()) != bytes.size())
-        qWarning("short write to the pty master");
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.constData() + written, bytes.size() - written);
+        if (n > 0) {
+            written += n;
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN)
+            return;
+        // The line is full: let the program read before the rest goes out.
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        pollfd writable{master_, POLLOUT, 0};
+        ::poll(&writable, 1, 5);
+    }
 }
 
 QByteArray PtyPair::readMaster(int count, int timeoutMs) {

@@ -1,0 +1,32 @@
+#include "sim_fixture.h"
+
+#include "test_store.h"
+
+#include <QTest>
+
+void SimFixture::start(const zrsim::SimOptions& options) {
+    window.reset();
+    sim = std::make_unique<zrsim::PtyTerminal>(options);
+    TestStore::clear();
+    TestStore::mapPort(1, QString::fromStdString(sim->slavePath()));
+    window = std::make_unique<MainWindow>(prompt);
+    window->Form_Load();
+    ASSERT_TRUE(window->MSComm1->PortOpen());
+}
+
+QByteArray SimFixture::received(qsizetype atLeast) const {
+    const auto bytes = [this] { return QByteArray::fromStdString(sim->received()); };
+    QTest::qWaitFor([&] { return bytes().size() >= atLeast; }, 2000);
+    return bytes();
+}
+
+QByteArray SimFixture::settled() const {
+    QByteArray bytes = received();
+    for (;;) {
+        QTest::qWait(40);
+        const QByteArray now = received();
+        if (now == bytes)
+            return now;
+        bytes = now;
+    }
+}
