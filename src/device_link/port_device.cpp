@@ -55,7 +55,9 @@ QString describePermission(const PortDevice& device) {
     if (::access(node.constData(), R_OK | W_OK) != 0)
         return QStringLiteral("%1: Keine Berechtigung für das Gerät %2. %3")
             .arg(portLabel(device), device.canonical, cure(device.canonical));
-    for (const QString& directory : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock")}) {
+    // QSerialPort falls back to the temporary folders when the lock directory is closed.
+    for (const QString& directory : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"),
+                                     QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
         const QString lockFile = lockFileIn(directory, device.canonical);
         if (QFileInfo::exists(lockFile))
             return QStringLiteral("%1 wird bereits von einem anderen Programm verwendet%2.")

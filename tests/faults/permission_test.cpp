@@ -1,0 +1,105 @@
+#include "device_link/serial_port.h"
+#include "pty_pair.h"
+#include "test_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uid_t nobody = 65534;
+
+// Opens COM1 in a child process that has dropped to an unprivileged user (after
+// `prepare`, which runs as root), and returns the description the port gave.
+QString openAsNobody(const std::function<bool()>& prepare) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return "pipe failed";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        QByteArray answer = "preparation failed";
+        if (prepare() && ::setgid(nobody) == 0 && ::setuid(nobody) == 0) {
+            SerialPort port;
+            answer = port.setPortOpen(true) ? QByteArray("opened") : port.errorText().toUtf8();
+        }
+        ::write(pipeEnds[1], answer.constData(), answer.size());
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    QByteArray answer;
+    char chunk[512];
+    for (ssize_t n; (n = ::read(pipeEnds[0], chunk, sizeof chunk)) > 0;)
+        answer.append(chunk, n);
+    ::close(pipeEnds[0]);
+    ::waitpid(child, nullptr, 0);
+    return QString::fromUtf8(answer);
+}
+
+class PermissionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "needs root to act as another user";
+        TestStore::clear();
+        TestStore::mapPort(1, pty.slavePath());
+        // The unprivileged child must still read which device COM1 is.
+        const QFileInfo store(
+            QSettings(QStringLiteral("Quendal"), QStringLiteral("Quendal")).fileName());
+        for (const QString& path : {store.path() + "/..", store.path()})
+            ::chmod(QFile::encodeName(path).constData(), 0755);
+        ::chmod(QFile::encodeName(store.filePath()).constData(), 0644);
+    }
+    void allowEveryone(mode_t mode) {
+        ::chmod(QFile::encodeName(pty.slavePath()).constData(), mode);
+    }
+    PtyPair pty;
+};
+
+TEST_F(PermissionTest, NoRightsOnTheDeviceNodeNameTheGroupToJoin) {
+    allowEveryone(0600);
+    const QString description = openAsNobody([] { return true; });
+    EXPECT_TRUE(description.contains("Keine Berechtigung für das Gerät"))
+        << description.toStdString();
+    EXPECT_TRUE(description.contains(pty.slavePath())) << description.toStdString();
+    EXPECT_TRUE(description.contains("dialout")) << description.toStdString();
+}
+
+TEST_F(PermissionTest, NoRightsOnTheLockDirectoryAreToldApartFromAPortInUse) {
+    allowEveryone(0666);
+    const QString device = pty.slavePath();
+    const QString description = openAsNobody([device] {
+        // A private view of the lock directory and of the temporary folders QSerialPort
+        // falls back to, all writable by root only; the store moves out of /tmp first.
+        const QString store = QStringLiteral("/dev/shm/quendal-permission-%1").arg(::getpid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store);
+        TestStore::mapPort(1, device);
+        ::chmod(QFile::encodeName(store).constData(), 0755);
+        ::chmod(QFile::encodeName(store + "/Quendal").constData(), 0755);
+        ::chmod(QFile::encodeName(store + "/Quendal/Quendal.conf").constData(), 0644);
+        return ::unshare(CLONE_NEWNS) == 0 &&
+               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               ::mount("tmpfs", "/run/lock", "tmpfs", 0, "mode=0755") == 0 &&
+               ::mount("tmpfs", "/tmp", "tmpfs", 0, "mode=0755") == 0 &&
+               ::mount("tmpfs", "/var/tmp", "tmpfs", 0, "mode=0755") == 0;
+    });
+    for (const QString& left :
+         QDir(QStringLiteral("/dev/shm")).entryList({"quendal-permission-*"}, QDir::Dirs))
+        QDir(QStringLiteral("/dev/shm/") + left).removeRecursively();
+    if (description == "preparation failed")
+        GTEST_SKIP() << "no mount namespace here";
+    if (description == "opened")
+        GTEST_SKIP() << "QSerialPort found another lock directory it may write";
+    EXPECT_TRUE(description.contains("Sperrverzeichnis")) << description.toStdString();
+    EXPECT_FALSE(description.contains("anderen Programm")) << description.toStdString();
+}
+
+} // namespace
