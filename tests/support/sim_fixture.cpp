@@ -1,5 +1,6 @@
 #include "sim_fixture.h"
 
+#include "device_link/serial_port.h"
 #include "test_store.h"
 
 #include <QTest>

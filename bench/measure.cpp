@@ -1,0 +1,52 @@
+#include "measure.h"
+
+#include "operator_ui/main_window.h"
+#include "run_driver.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <sys/resource.h>
+
+namespace {
+
+double processorMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+} // namespace
+
+RunMeasure measureRun(MainWindow& window) {
+    const double processorBefore = processorMs();
+    QElapsedTimer clock;
+    clock.start();
+    const RunRecord run = runTests(window);
+    RunMeasure measure;
+    measure.wallMs = double(clock.nsecsElapsed()) / 1e6;
+    measure.processorMs = processorMs() - processorBefore;
+    measure.passed = run.opened && run.results == QStringList(7, QStringLiteral("OK"));
+    return measure;
+}
+
+std::vector<double> roundTripsUs(MainWindow& window, int count) {
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int i = 0; i < count; ++i) {
+        clock.start();
+        window.SendAndWaitFor(".", ".", -1000);
+        times.push_back(double(clock.nsecsElapsed()) / 1e3);
+    }
+    return times;
+}
+
+qint64 recordedBytes(const QString& recordFile) {
+    QFile file(recordFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    qint64 hexDigits = 0;
+    for (const char c : file.readAll())
+        hexDigits += std::isxdigit(static_cast<unsigned char>(c)) ? 1 : 0;
+    return hexDigits / 2;
+}

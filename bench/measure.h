@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class MainWindow;
+
+struct RunMeasure {
+    double wallMs = 0;
+    double processorMs = 0; // this process, user and system
+    bool passed = false;    // every row "OK"
+};
+
+// One complete test run through "Starte Tests" and the progress window.
+RunMeasure measureRun(MainWindow& window);
+
+// `count` single-byte echo round trips through the exchange, in microseconds each.
+std::vector<double> roundTripsUs(MainWindow& window, int count);
+
+// The bytes a simulator's record file holds (hex, any number of bytes a line).
+qint64 recordedBytes(const QString& recordFile);
