@@ -51,8 +51,9 @@ Session measure(const QStringList& simArguments, int runs, int roundTrips, const
     session.roundTrips = roundTripsUs(window, roundTrips);
     window.MSComm1->setPortOpen(false);
     sim.stop();
-    // Each round trip sent one byte; the rest came from the runs.
-    session.bytesSent = runs > 0 ? (recordedBytes(record) - roundTrips) / runs : 0;
+    // Each round trip sent one byte, and every 32 of them a three-byte command.
+    const qint64 roundTripBytes = roundTrips + 3 * ((roundTrips + 31) / 32);
+    session.bytesSent = runs > 0 ? (recordedBytes(record) - roundTripBytes) / runs : 0;
     return session;
 }
 

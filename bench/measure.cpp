@@ -1,5 +1,7 @@
 #include "measure.h"
 
+#include "device_link/serial_port.h"
+#include "device_link/terminal_commands.h"
 #include "operator_ui/main_window.h"
 #include "run_driver.h"
 
@@ -30,10 +32,13 @@ RunMeasure measureRun(MainWindow& window) {
     return measure;
 }
 
+// The terminal echoes only the data bytes of a transfer, so every 32 bytes open one.
 std::vector<double> roundTripsUs(MainWindow& window, int count) {
     std::vector<double> times;
     QElapsedTimer clock;
     for (int i = 0; i < count; ++i) {
+        if (i % 32 == 0)
+            window.MSComm1->setOutput(TerminalCommands::recodingTableTransfer());
         clock.start();
         window.SendAndWaitFor(".", ".", -1000);
         times.push_back(double(clock.nsecsElapsed()) / 1e3);
