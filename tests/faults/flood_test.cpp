@@ -42,7 +42,10 @@ TEST(Flood, WhatArrivesWhileNobodyWaitsStaysBounded) {
     EXPECT_LE(largest, 64 * 1024);
     const long growth = peakResidentKiB() - before;
     std::printf("peak resident memory grew by %ld KiB during an 8 MiB flood\n", growth);
+#ifndef __SANITIZE_ADDRESS__
+    // AddressSanitizer keeps freed memory in quarantine, so only a plain build can tell.
     EXPECT_LT(growth, 4 * 1024);
+#endif
     EXPECT_TRUE(prompt.shown.empty());
 }
 
