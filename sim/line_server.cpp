@@ -43,10 +43,7 @@ LineServer::~LineServer() {
 
 void LineServer::run() {
     while (!stopped_ && line_.isOpen()) {
-        const std::int64_t now = monotonicNs();
-        if (!takeArrived(now))
-            return;
-        sendDue(now);
+        sendDue(monotonicNs());
         armTimer();
         wait();
     }
@@ -55,21 +52,6 @@ void LineServer::run() {
 void LineServer::stop() {
     const std::uint64_t one = 1;
     [[maybe_unused]] const ssize_t n = ::write(wake_, &one, sizeof one);
-}
-
-// Hands every byte that has fully arrived by `now` to the terminal; false once the line
-// has been closed by the hang-up option.
-bool LineServer::takeArrived(std::int64_t now) {
-    while (!input_.empty() && input_.front().at <= now) {
-        const TimedByte in = input_.front();
-        input_.pop_front();
-        answer(in.byte, in.at);
-        if (hangupAfter_ > 0 && ++receivedCount_ >= hangupAfter_) {
-            hangUp();
-            return false;
-        }
-    }
-    return true;
 }
 
 void LineServer::answer(char received, std::int64_t arrival) {
@@ -100,9 +82,7 @@ void LineServer::sendDue(std::int64_t now) {
 // Disarmed (a zero time) when nothing is waiting for its moment.
 void LineServer::armTimer() {
     constexpr std::int64_t never = std::numeric_limits<std::int64_t>::max();
-    std::int64_t next = input_.empty() ? never : input_.front().at;
-    if (!output_.empty() && !writeBlocked_)
-        next = std::min(next, output_.front().at);
+    const std::int64_t next = output_.empty() || writeBlocked_ ? never : output_.front().at;
     itimerspec spec{};
     if (next != never)
         spec.it_value = toTimespec(next);
@@ -135,8 +115,13 @@ void LineServer::readLine(std::int64_t now) {
     if (n <= 0)
         return hangUp();
     recorder_.chunk(std::string_view(chunk, n));
-    for (ssize_t i = 0; i < n; ++i)
-        input_.push_back({timing_.arrival(now), chunk[i]});
+    // The terminal takes each byte at once; only its answer waits for the byte's wire time,
+    // which spares the line thread a wake-up per byte.
+    for (ssize_t i = 0; i < n && line_.isOpen(); ++i) {
+        answer(chunk[i], timing_.arrival(now));
+        if (hangupAfter_ > 0 && ++receivedCount_ >= hangupAfter_)
+            hangUp();
+    }
 }
 
 // Marked before the line goes, so whoever sees the line gone also sees hungUp().
@@ -146,7 +131,6 @@ void LineServer::hangUp() {
         state_.hungUp = true;
     }
     line_.close();
-    input_.clear();
     output_.clear();
     state_.receivedMore.notify_all();
     if (onHangUp_)

@@ -33,7 +33,6 @@ private:
         char byte;
     };
 
-    bool takeArrived(std::int64_t now);
     void answer(char received, std::int64_t arrival);
     void sendDue(std::int64_t now);
     void armTimer();
@@ -50,7 +49,6 @@ private:
     std::int64_t echoDelayNs_;
     long hangupAfter_;
     long receivedCount_ = 0;
-    std::deque<TimedByte> input_;
     std::deque<TimedByte> output_;
     bool writeBlocked_ = false;
     bool stopped_ = false;
