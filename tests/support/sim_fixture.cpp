@@ -17,7 +17,8 @@ void SimFixture::start(const zrsim::SimOptions& options) {
 
 QByteArray SimFixture::received(qsizetype atLeast) const {
     const auto bytes = [this] { return QByteArray::fromStdString(sim->received()); };
-    QTest::qWaitFor([&] { return bytes().size() >= atLeast; }, 2000);
+    // A shortfall shows in the caller's comparison, with the bytes that did arrive.
+    static_cast<void>(QTest::qWaitFor([&] { return bytes().size() >= atLeast; }, 2000));
     return bytes();
 }
 

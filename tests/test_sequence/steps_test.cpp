@@ -28,8 +28,8 @@ TEST_F(StepsTest, EveryGeometryGetsItsFormatCodeOrTheSixteenByFourFallback) {
         {{16, 1}, 0x00}, {{16, 2}, 0x01}, {{16, 4}, 0x02}, {{20, 1}, 0x03}, {{20, 2}, 0x04},
         {{20, 4}, 0x05}, {{24, 1}, 0x06}, {{24, 2}, 0x07}, {{32, 1}, 0x08}, {{32, 2}, 0x09},
         {{40, 1}, 0x0A}, {{40, 2}, 0x0B}, {{40, 4}, 0x0C}};
-    for (const QString& cols : {"8", "16", "20", "24", "32", "40"}) {
-        for (const QString& rows : {"1", "2", "4"}) {
+    for (const QString& cols : QStringList{"8", "16", "20", "24", "32", "40"}) {
+        for (const QString& rows : QStringList{"1", "2", "4"}) {
             choose(cols, rows);
             prompt.shown.clear();
             bool good = false;
