@@ -37,28 +37,28 @@ bool failed(const SerialPort& port, QString& error) {
     return false;
 }
 
+// A stored number that is absent or empty leaves the port as it is.
+template <typename Integer>
+bool applyNumber(SerialPort& port, const QString& key, bool (SerialPort::*apply)(int),
+                 QString& error) {
+    const QString text = stored(key);
+    int number = 0;
+    if (text.isEmpty())
+        return true;
+    if (!toNumber<Integer>(key, text, number, error))
+        return false;
+    return (port.*apply)(number) || failed(port, error);
+}
+
 } // namespace
 
 bool applyStoredPortSettings(SerialPort& port, QString& error) {
     const QString settings = stored(SettingsStore::settingsKey);
     if (!settings.isEmpty() && !port.setSettings(settings))
         return failed(port, error);
-    int number = 0;
-    const QString commPort = stored(SettingsStore::commPortKey);
-    if (!commPort.isEmpty()) {
-        if (!toNumber<qint16>(SettingsStore::commPortKey, commPort, number, error))
-            return false;
-        if (!port.setCommPort(number))
-            return failed(port, error);
-    }
-    const QString handshaking = stored(SettingsStore::handshakingKey);
-    if (!handshaking.isEmpty()) {
-        if (!toNumber<qint32>(SettingsStore::handshakingKey, handshaking, number, error))
-            return false;
-        if (!port.setHandshaking(number))
-            return failed(port, error);
-    }
-    return true;
+    return applyNumber<qint16>(port, SettingsStore::commPortKey, &SerialPort::setCommPort, error) &&
+           applyNumber<qint32>(port, SettingsStore::handshakingKey, &SerialPort::setHandshaking,
+                               error);
 }
 
 void saveStoredPortSettings(const SerialPort& port, bool echo) {
