@@ -83,10 +83,10 @@ void LineServer::sendDue(std::int64_t now) {
 void LineServer::armTimer() {
     constexpr std::int64_t never = std::numeric_limits<std::int64_t>::max();
     const std::int64_t next = output_.empty() || writeBlocked_ ? never : output_.front().at;
-    itimerspec spec{};
+    itimerspec deadline{};
     if (next != never)
-        spec.it_value = toTimespec(next);
-    ::timerfd_settime(timer_, TFD_TIMER_ABSTIME, &spec, nullptr);
+        deadline.it_value = toTimespec(next);
+    ::timerfd_settime(timer_, TFD_TIMER_ABSTIME, &deadline, nullptr);
 }
 
 void LineServer::wait() {
