@@ -42,9 +42,9 @@ template <typename Integer>
 bool applyNumber(SerialPort& port, const QString& key, bool (SerialPort::*apply)(int),
                  QString& error) {
     const QString text = stored(key);
-    int number = 0;
     if (text.isEmpty())
         return true;
+    int number = 0;
     if (!toNumber<Integer>(key, text, number, error))
         return false;
     return (port.*apply)(number) || failed(port, error);
