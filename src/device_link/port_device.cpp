@@ -1,10 +1,17 @@
 #include "port_device.h"
 
-#include "port_directory.h"
+#include "operator_ui/captions.h"
+#include "port_lock.h"
+#include "process_info.h"
+#include "serial_devices.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -16,8 +23,8 @@ bool isPtyMajor(unsigned int major) {
     return major >= 136 && major <= 143;
 }
 
-QString portLabel(const PortDevice& device) {
-    return QStringLiteral("Schnittstelle COM%1 (%2)").arg(device.commPort).arg(device.path);
+QString label(const PortDevice& device) {
+    return Captions::portDevice(device.commPort, device.path);
 }
 
 QString groupOf(const QString& path) {
@@ -28,77 +35,100 @@ QString groupOf(const QString& path) {
     return owner ? QString::fromLocal8Bit(owner->gr_name) : QString::number(info.st_gid);
 }
 
-QString cure(const QString& path) {
-    return QStringLiteral("Abhilfe: den Benutzer in die Gruppe „%1“ aufnehmen (unter Debian "
-                          "meist „dialout“) und neu anmelden.")
-        .arg(groupOf(path));
+QString missing(const PortDevice& device) {
+    QStringList present;
+    for (const SerialDevice& found : SerialDeviceSource::system().devices())
+        present << found.path;
+    return Captions::deviceMissing(label(device), present);
 }
 
-// QSerialPort names its lock file after the node below /dev with '/' turned into '_'.
-QString lockFileIn(const QString& directory, const QString& canonical) {
-    QString name = canonical.startsWith(QLatin1String("/dev/")) ? canonical.mid(5) : canonical;
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return directory + QStringLiteral("/LCK..") + name;
-}
-
-QString heldBy(const QString& lockFile) {
-    QFile file(lockFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray pid = file.readAll().trimmed();
-    return pid.isEmpty() ? QString()
-                         : QStringLiteral(" (Prozess %1)").arg(QString::fromLatin1(pid));
-}
-
-QString describePermission(const PortDevice& device) {
-    const QByteArray node = QFile::encodeName(device.canonical);
-    if (::access(node.constData(), R_OK | W_OK) != 0)
-        return QStringLiteral("%1: Keine Berechtigung für das Gerät %2. %3")
-            .arg(portLabel(device), device.canonical, cure(device.canonical));
-    // QSerialPort falls back to the temporary folders when the lock directory is closed.
-    for (const QString& directory : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"),
-                                     QStringLiteral("/tmp"), QStringLiteral("/var/tmp")}) {
-        const QString lockFile = lockFileIn(directory, device.canonical);
-        if (QFileInfo::exists(lockFile))
-            return QStringLiteral("%1 wird bereits von einem anderen Programm verwendet%2.")
-                .arg(portLabel(device), heldBy(lockFile));
+QString describeLock(const PortDevice& device, const QString& systemText) {
+    const LockFile lock = inspectLockFile(device.canonical);
+    switch (lock.state) {
+    case LockFile::HeldByRunningProcess:
+        return Captions::inUseByProgram(label(device), Captions::process(lock.pid, lock.program));
+    case LockFile::Stale:
+        return Captions::staleLockFile(label(device), lock.path, lock.pid);
+    case LockFile::NotRegular:
+        return Captions::lockFileNotRegular(label(device), lock.path, lock.kind);
+    case LockFile::Absent:
+        break;
     }
-    const QString lockDirectory = QFileInfo(QStringLiteral("/var/lock")).canonicalFilePath();
-    return QStringLiteral("%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die "
-                          "Schnittstelle kann nicht belegt werden. %3")
-        .arg(portLabel(device), lockDirectory, cure(lockDirectory));
+    if (lock.path.isEmpty() || !QFileInfo(QFileInfo(lock.path).path()).isWritable()) {
+        const QString directory = preferredLockDirectory();
+        return Captions::noLockDirectoryRights(label(device), directory, groupOf(directory));
+    }
+    return Captions::openFailed(label(device), systemText);
+}
+
+// QSerialPort reports a missing right, an exclusive hold and a lock file alike; opening the
+// node once more tells them apart.
+QString describeByOpening(const PortDevice& device, const QString& systemText) {
+    const int fd = ::open(QFile::encodeName(device.canonical).constData(),
+                          O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int error = errno;
+    if (fd >= 0) {
+        const bool terminal = ::isatty(fd);
+        ::close(fd);
+        return terminal ? describeLock(device, systemText)
+                        : Captions::notASerialDevice(label(device), device.canonical);
+    }
+    switch (error) {
+    case ENOENT:
+        return missing(device);
+    case EACCES:
+    case EPERM:
+        return Captions::noDeviceRights(label(device), device.canonical, groupOf(device.canonical));
+    case EBUSY: {
+        const qint64 pid = processUsing(device.canonical);
+        return Captions::heldExclusively(label(device), Captions::process(pid, processName(pid)));
+    }
+    case ENXIO:
+    case ENODEV:
+    case EIO:
+        return Captions::deviceNotResponding(label(device), device.canonical,
+                                             QString::fromLocal8Bit(std::strerror(error)));
+    default:
+        return Captions::openFailed(label(device), QString::fromLocal8Bit(std::strerror(error)));
+    }
 }
 
 } // namespace
 
-bool locateDevice(int commPort, PortDevice& device, QString& error) {
-    device = {commPort, devicePathForPort(commPort), {}, false};
+bool locateDevice(int commPort, const QString& path, PortDevice& device, QString& error) {
+    device = {commPort, path, {}, false};
     const QFileInfo info(device.path);
     if (!info.exists()) {
-        error = QStringLiteral("%1: Das Gerät gibt es nicht.").arg(portLabel(device));
+        error = missing(device);
         return false;
     }
     device.canonical = info.canonicalFilePath();
     struct stat node {};
     if (::stat(QFile::encodeName(device.canonical).constData(), &node) != 0 ||
         !S_ISCHR(node.st_mode)) {
-        error = QStringLiteral("%1: %2 ist kein serielles Gerät.")
-                    .arg(portLabel(device), device.canonical);
+        error = Captions::notASerialDevice(label(device), device.canonical);
         return false;
     }
     device.isPty = isPtyMajor(major(node.st_rdev));
+    const LockFile lock = inspectLockFile(device.canonical);
+    if (lock.state == LockFile::NotRegular) {
+        error = Captions::lockFileNotRegular(label(device), lock.path, lock.kind);
+        return false;
+    }
     return true;
 }
 
 QString describeOpenFailure(const PortDevice& device, QSerialPort::SerialPortError error,
                             const QString& systemText) {
-    switch (error) {
-    case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("%1: Das Gerät gibt es nicht.").arg(portLabel(device));
-    case QSerialPort::PermissionError:
-        return describePermission(device);
-    default:
-        return QStringLiteral("%1 konnte nicht geöffnet werden (%2).")
-            .arg(portLabel(device), systemText);
-    }
+    if (error == QSerialPort::DeviceNotFoundError)
+        return missing(device);
+    return describeByOpening(device, systemText);
+}
+
+bool lockDevice(const PortDevice& device, int fd, QString& error) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    const qint64 pid = flockHolder(fd);
+    error = Captions::inUseByProgram(label(device), Captions::process(pid, processName(pid)));
+    return false;
 }

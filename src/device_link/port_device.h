@@ -11,10 +11,15 @@ struct PortDevice {
     bool isPty = false;
 };
 
-// Finds the device for COM<commPort>; on failure returns false with a German description.
-bool locateDevice(int commPort, PortDevice& device, QString& error);
+// Resolves `path` for COM<commPort>; on failure returns false with a German description.
+// A lock file that is not a plain file counts as a failure: opening it could hang.
+bool locateDevice(int commPort, const QString& path, PortDevice& device, QString& error);
 
-// Says in German why QSerialPort could not open the device, telling a port held by another
-// program apart from missing rights on the device node or on the lock directory.
+// Says in German why QSerialPort could not open the device: the device missing, no rights,
+// held exclusively, locked by a running or a dead program, or not a serial device at all.
 QString describeOpenFailure(const PortDevice& device, QSerialPort::SerialPortError error,
                             const QString& systemText);
+
+// Takes flock() on the open device, as other serial tools do; on failure returns false with
+// a German description naming the process that holds it.
+bool lockDevice(const PortDevice& device, int fd, QString& error);

@@ -2,6 +2,7 @@
 
 #include "line_setup.h"
 #include "low_latency.h"
+#include "port_directory.h"
 
 namespace {
 constexpr int highestCommPort = 16;
@@ -30,7 +31,12 @@ bool SerialPort::setCommPort(int commPort) {
         return fail(QStringLiteral("Die Portnummer kann nur bei geschlossener Schnittstelle "
                                    "geändert werden."));
     commPort_ = commPort;
+    devicePath_.clear();
     return true;
+}
+
+QString SerialPort::devicePath() const {
+    return devicePath_.isEmpty() ? devicePathForPort(commPort_) : devicePath_;
 }
 
 bool SerialPort::setSettings(const QString& settings) {
@@ -83,7 +89,7 @@ bool SerialPort::setPortOpen(bool open) {
 bool SerialPort::open() {
     if (PortOpen())
         return fail(QStringLiteral("Schnittstelle COM%1 ist bereits geöffnet.").arg(commPort_));
-    if (!locateDevice(commPort_, device_, error_))
+    if (!locateDevice(commPort_, devicePath(), device_, error_))
         return false;
     port_.setPortName(device_.canonical);
     if (!port_.open(QIODevice::ReadWrite)) {
@@ -91,7 +97,8 @@ bool SerialPort::open() {
         port_.clearError();
         return false;
     }
-    if (!applyToDevice(settings_, handshaking_)) {
+    if (!lockDevice(device_, int(port_.handle()), error_) ||
+        !applyToDevice(settings_, handshaking_)) {
         port_.close();
         return false;
     }

@@ -28,6 +28,11 @@ public:
     bool setHandshaking(int handshaking);
     bool PortOpen() const { return port_.isOpen(); }
     bool setPortOpen(bool open);
+    // The device behind the COM number: the one set for this session, else the stored one.
+    QString devicePath() const;
+    // Puts another device behind the current COM number until the number changes; it is
+    // used from the next opening on.
+    void setDevicePath(const QString& path) { devicePath_ = path; }
 
     // Everything received and not yet taken; empty when nothing waits or the port is closed.
     QByteArray Input();
@@ -53,6 +58,7 @@ private:
     QSerialPort port_;
     PortDevice device_;
     int commPort_ = 1;
+    QString devicePath_;
     LineSettings settings_;
     int handshaking_ = 0;
     int commEvent_ = 0;

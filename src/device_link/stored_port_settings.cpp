@@ -68,3 +68,8 @@ void saveStoredPortSettings(const SerialPort& port, bool echo) {
     write(settingsSection, handshakingKey, QString::number(port.Handshaking()));
     write(settingsSection, echoKey, echo ? QStringLiteral("true") : QStringLiteral("false"));
 }
+
+void saveDeviceMapping(int commPort, const QString& device) {
+    SettingsStore::write(SettingsStore::portsSection, QStringLiteral("COM%1").arg(commPort),
+                         device);
+}

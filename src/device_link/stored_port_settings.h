@@ -11,3 +11,6 @@ bool applyStoredPortSettings(SerialPort& port, QString& error);
 
 // Stores what the port reports now, and the echo choice; failing writes are ignored.
 void saveStoredPortSettings(const SerialPort& port, bool echo);
+
+// Stores the device that stands for COM<commPort> from now on.
+void saveDeviceMapping(int commPort, const QString& device);

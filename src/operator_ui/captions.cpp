@@ -39,3 +39,85 @@ QString Captions::noAnswer(const QString& sent) {
 QString Captions::portChoice(int commPort) {
     return QStringLiteral("Com%1").arg(commPort);
 }
+
+QString Captions::portDevice(int commPort, const QString& path) {
+    return QStringLiteral("Schnittstelle COM%1 (%2)").arg(commPort).arg(path);
+}
+
+QString Captions::deviceMissing(const QString& port, const QStringList& present) {
+    const QString found = present.isEmpty()
+                              ? QStringLiteral("Es ist kein serielles Gerät angeschlossen.")
+                              : QStringLiteral("Vorhanden sind: %1.").arg(present.join(", "));
+    return QStringLiteral("%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder "
+                          "unter „COM Einstellungen“ ein anderes Gerät wählen.")
+        .arg(port, found);
+}
+
+QString Captions::noDeviceRights(const QString& port, const QString& node, const QString& group) {
+    return QStringLiteral("%1: Keine Berechtigung für das Gerät %2, es gehört der Gruppe „%3“. "
+                          "Abhilfe: sudo adduser $USER %4 eingeben, danach ab- und wieder "
+                          "anmelden.")
+        .arg(port, node, group, group == QLatin1String("root") ? "dialout" : group);
+}
+
+QString Captions::heldExclusively(const QString& port, const QString& holder) {
+    return QStringLiteral("%1 ist von einem anderen Programm exklusiv belegt%2. Oft ist es "
+                          "ModemManager, der neu eingesteckte Adapter einige Sekunden lang "
+                          "prüft. Abhilfe: kurz warten oder „sudo systemctl stop ModemManager“; "
+                          "auf Dauer hält eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=\"1\" "
+                          "ihn von dem Adapter fern.")
+        .arg(port, holder);
+}
+
+QString Captions::inUseByProgram(const QString& port, const QString& holder) {
+    return QStringLiteral("%1 wird bereits von einem anderen Programm verwendet%2. Abhilfe: "
+                          "das Programm beenden.")
+        .arg(port, holder);
+}
+
+QString Captions::staleLockFile(const QString& port, const QString& lockFile, qint64 pid) {
+    return QStringLiteral("%1 ist durch die Sperrdatei %2 gesperrt. Ihr Prozess %3 läuft nicht "
+                          "mehr, doch die Datei gehört einem anderen Benutzer und kann nicht "
+                          "entfernt werden. Abhilfe: sudo rm %2")
+        .arg(port, lockFile)
+        .arg(pid);
+}
+
+QString Captions::lockFileNotRegular(const QString& port, const QString& lockFile,
+                                     const QString& kind) {
+    return QStringLiteral("%1: Die Sperrdatei %2 ist keine gewöhnliche Datei, sondern %3; sie "
+                          "wird nicht geöffnet. Abhilfe: sudo rm -r %2")
+        .arg(port, lockFile, kind);
+}
+
+QString Captions::noLockDirectoryRights(const QString& port, const QString& directory,
+                                        const QString& group) {
+    return QStringLiteral("%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die "
+                          "Schnittstelle kann nicht belegt werden. Abhilfe: sudo adduser $USER "
+                          "%3 eingeben, danach ab- und wieder anmelden.")
+        .arg(port, directory, group);
+}
+
+QString Captions::notASerialDevice(const QString& port, const QString& node) {
+    return QStringLiteral("%1: %2 ist kein serielles Gerät. Abhilfe: unter „COM Einstellungen“ "
+                          "das Gerät des Adapters wählen.")
+        .arg(port, node);
+}
+
+QString Captions::deviceNotResponding(const QString& port, const QString& node,
+                                      const QString& systemText) {
+    return QStringLiteral("%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: unter „COM "
+                          "Einstellungen“ das Gerät des Adapters wählen.")
+        .arg(port, node, systemText);
+}
+
+QString Captions::openFailed(const QString& port, const QString& systemText) {
+    return QStringLiteral("%1 konnte nicht geöffnet werden (%2).").arg(port, systemText);
+}
+
+QString Captions::process(qint64 pid, const QString& name) {
+    if (pid <= 0)
+        return {};
+    return name.isEmpty() ? QStringLiteral(" (Prozess %1)").arg(pid)
+                          : QStringLiteral(" (Prozess %1, %2)").arg(pid).arg(name);
+}

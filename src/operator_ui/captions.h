@@ -75,5 +75,26 @@ inline const QStringList flowChoices{"Kein", "Xon/Xoff", "RTS", "Xon/RTS"};
 inline const QString echoFrame = QStringLiteral("&Echo");
 inline const QStringList echoChoices{"Aus", "Ein"};
 QString portChoice(int commPort);
+inline const QString deviceLabel = QStringLiteral("Gerät:");
+inline const QString otherDevice = QStringLiteral("Anderes Gerät …");
+inline const QString otherDevicePrompt = QStringLiteral("Pfad des seriellen Geräts:");
+inline const QString noDeviceFound = QStringLiteral("Kein serielles Gerät gefunden");
+inline const QString deviceAbsent = QStringLiteral("(nicht angeschlossen)");
+
+// Why a port could not be opened. `port` names it as portDevice() does; each text ends
+// with what the operator can do about it.
+QString portDevice(int commPort, const QString& path);
+QString deviceMissing(const QString& port, const QStringList& present);
+QString noDeviceRights(const QString& port, const QString& node, const QString& group);
+QString heldExclusively(const QString& port, const QString& holder);
+QString inUseByProgram(const QString& port, const QString& holder);
+QString staleLockFile(const QString& port, const QString& lockFile, qint64 pid);
+QString lockFileNotRegular(const QString& port, const QString& lockFile, const QString& kind);
+QString noLockDirectoryRights(const QString& port, const QString& directory, const QString& group);
+QString notASerialDevice(const QString& port, const QString& node);
+QString deviceNotResponding(const QString& port, const QString& node, const QString& systemText);
+QString openFailed(const QString& port, const QString& systemText);
+// " (Prozess 1234, tio)", or nothing when the process is not known.
+QString process(qint64 pid, const QString& name);
 
 } // namespace Captions

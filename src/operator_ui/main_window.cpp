@@ -53,11 +53,16 @@ void MainWindow::Form_Load() {
 void MainWindow::openPortAtStartup() {
     if (MSComm1->setPortOpen(true))
         return;
-    prompt_.ask({Captions::portInUseAtStartup(MSComm1->CommPort()), Captions::portErrorTitle});
+    portFailure(Captions::portInUseAtStartup(MSComm1->CommPort()), Captions::portErrorTitle);
     CommProps_Click();
     if (!MSComm1->PortOpen() && !MSComm1->setPortOpen(true))
-        prompt_.ask(
-            {Captions::portNotOpenedAtStartup(MSComm1->CommPort()), Captions::portErrorTitle});
+        portFailure(Captions::portNotOpenedAtStartup(MSComm1->CommPort()),
+                    Captions::portErrorTitle);
+}
+
+// The message keeps its words; the serial component's description says the true cause.
+void MainWindow::portFailure(const QString& text, const QString& title) {
+    prompt_.ask({text, title, QMessageBox::NoIcon, QMessageBox::Ok, MSComm1->errorText()});
 }
 
 void MainWindow::updateStatusBar() {
@@ -83,7 +88,7 @@ void MainWindow::StartCommand_Click() {
     MSComm1->setPortOpen(false);
     MSComm1->setPortOpen(true);
     if (!MSComm1->PortOpen()) {
-        prompt_.ask({Captions::portNotOpenedForRun(MSComm1->CommPort()), Captions::programTitle});
+        portFailure(Captions::portNotOpenedForRun(MSComm1->CommPort()), Captions::programTitle);
         return;
     }
     ProgressForm progress(steps, *MSComm1, state, this);

@@ -54,6 +54,7 @@ private:
     void openPortAtStartup();
     void updateStatusBar();
     void warn(const QString& description);
+    void portFailure(const QString& text, const QString& title);
 
     OperatorPrompt& prompt_;
 };

@@ -8,5 +8,6 @@ QMessageBox::StandardButton MessageBoxPrompt::ask(const PromptMessage& message) 
     QMessageBox box(message.icon, message.title, text, message.buttons,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(message.details);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

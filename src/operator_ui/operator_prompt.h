@@ -9,6 +9,8 @@ struct PromptMessage {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    // Shown beneath the text: the cause of a failure in the serial component's words.
+    QString details = {};
 };
 
 // Every modal message box of the program goes through this, so tests can answer them.

@@ -1,3 +1,4 @@
+#include "device_link/port_lock.h"
 #include "device_link/serial_port.h"
 #include "pty_pair.h"
 #include "test_store.h"
@@ -6,8 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sched.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -65,12 +69,38 @@ protected:
 };
 
 TEST_F(PermissionTest, NoRightsOnTheDeviceNodeNameTheGroupToJoin) {
-    allowEveryone(0600);
+    allowEveryone(0660);
+    const group* dialout = ::getgrnam("dialout");
+    ASSERT_NE(dialout, nullptr);
+    ASSERT_EQ(::chown(QFile::encodeName(pty.slavePath()).constData(), -1, dialout->gr_gid), 0);
     const QString description = openAsNobody([] { return true; });
     EXPECT_TRUE(description.contains("Keine Berechtigung für das Gerät"))
         << description.toStdString();
     EXPECT_TRUE(description.contains(pty.slavePath())) << description.toStdString();
-    EXPECT_TRUE(description.contains("dialout")) << description.toStdString();
+    EXPECT_TRUE(description.contains("Gruppe „dialout“")) << description.toStdString();
+    EXPECT_TRUE(description.contains("sudo adduser $USER dialout")) << description.toStdString();
+}
+
+TEST_F(PermissionTest, ANodeHeldExclusivelyPointsAtModemManager) {
+    allowEveryone(0666);
+    const int holder = ::open(QFile::encodeName(pty.slavePath()).constData(), O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
+    const QString description = openAsNobody([] { return true; });
+    ::close(holder);
+    EXPECT_TRUE(description.contains("exklusiv belegt")) << description.toStdString();
+    EXPECT_TRUE(description.contains("ModemManager")) << description.toStdString();
+}
+
+TEST_F(PermissionTest, AStaleLockFileOfAnotherUserGivesItsPathAndTheCommand) {
+    allowEveryone(0666);
+    const QString lock = lockFilePath(QFileInfo(pty.slavePath()).canonicalFilePath());
+    const QString description = openAsNobody([lock] {
+        QFile file(lock);
+        return file.open(QIODevice::WriteOnly) && file.write("9999999\nghost\nhost\n") > 0;
+    });
+    QFile::remove(lock);
+    EXPECT_TRUE(description.contains("9999999 läuft nicht mehr")) << description.toStdString();
+    EXPECT_TRUE(description.contains("sudo rm " + lock)) << description.toStdString();
 }
 
 TEST_F(PermissionTest, NoRightsOnTheLockDirectoryAreToldApartFromAPortInUse) {

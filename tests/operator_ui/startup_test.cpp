@@ -89,6 +89,8 @@ TEST_F(HeldPortTest, MessageTwoThenTheDialogThenASecondOpeningThatSucceeds) {
     EXPECT_EQ(prompt.shown[0].text,
               "Schnittstelle COM1 wird bereits verwendet.\rBitte alle anderen Programme schließen "
               "und Schnittstelle ggf. im folgenden Disolg anpassen!");
+    EXPECT_TRUE(prompt.shown[0].details.contains("anderen Programm verwendet"))
+        << prompt.shown[0].details.toStdString();
     EXPECT_TRUE(window.MSComm1->PortOpen());
     EXPECT_EQ(status(), "COM1: 9600,e,8,1");
 }
@@ -101,6 +103,7 @@ TEST_F(HeldPortTest, MessageThreeWhenTheSecondOpeningFailsToo) {
     EXPECT_EQ(prompt.shown[1].text,
               "Schnittstelle COM1 konnte nicht geöffnet werden.\rBitte beenden "
               "Sie das Programm und beheben Sie das Problem.");
+    EXPECT_TRUE(prompt.shown[1].details.contains("COM1")) << prompt.shown[1].details.toStdString();
     EXPECT_FALSE(window.MSComm1->PortOpen());
     EXPECT_EQ(status(), inactive);
 }

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/file.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -63,4 +64,11 @@ void PtyPair::hangUp() {
     if (master_ >= 0)
         ::close(master_);
     slave_ = master_ = -1;
+}
+
+bool PtyPair::slaveLocked() const {
+    const int fd = ::open(slavePath_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
 }

@@ -16,6 +16,8 @@ public:
     // Collects what the program wrote until `count` bytes are there or the time is up,
     // processing the program's events meanwhile.
     QByteArray readMaster(int count, int timeoutMs = 2000);
+    // Whether someone holds flock() on the slave side, as Quendal does while it is open.
+    bool slaveLocked() const;
     // Takes the line away, as an adapter pulled out of its socket.
     void hangUp();
 

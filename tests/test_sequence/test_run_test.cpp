@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -117,6 +118,8 @@ TEST_F(TestRunTest, APortHeldByAnotherProgramStopsTheRunWithAMessage) {
     EXPECT_EQ(prompt.shown[0].text,
               "COM Port konnte nicht geöffnet werden.\rCOM1 wird evtl. bereits "
               "von einem anderen Programm verwendet");
+    EXPECT_TRUE(prompt.shown[0].details.contains(QString("Prozess %1").arg(::getpid())))
+        << prompt.shown[0].details.toStdString();
     EXPECT_EQ(prompt.shown[0].title, "Quendal");
     EXPECT_EQ(prompt.shown[0].icon, QMessageBox::NoIcon);
 }

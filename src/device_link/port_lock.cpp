@@ -1,0 +1,67 @@
+#include "port_lock.h"
+
+#include "process_info.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <sys/stat.h>
+
+namespace {
+
+const QStringList lockDirectories{"/var/lock", "/etc/locks", "/var/spool/locks",  "/var/spool/uucp",
+                                  "/tmp",      "/var/tmp",   "/var/lock/lockdev", "/run/lock"};
+
+QString lockFileName(const QString& canonicalNode) {
+    QString name =
+        canonicalNode.startsWith(QLatin1String("/dev/")) ? canonicalNode.mid(5) : canonicalNode;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return QStringLiteral("/LCK..") + name;
+}
+
+QString kindOf(mode_t mode) {
+    if (S_ISFIFO(mode))
+        return QStringLiteral("eine Pipe (FIFO)");
+    if (S_ISLNK(mode))
+        return QStringLiteral("eine symbolische Verknüpfung");
+    if (S_ISDIR(mode))
+        return QStringLiteral("ein Verzeichnis");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("ein Socket");
+    return QStringLiteral("eine Gerätedatei");
+}
+
+} // namespace
+
+QString lockFilePath(const QString& canonicalNode) {
+    const QString name = lockFileName(canonicalNode);
+    for (const QString& directory : lockDirectories) {
+        const QFileInfo info(directory);
+        if (info.isReadable() && (QFileInfo::exists(directory + name) || info.isWritable()))
+            return directory + name;
+    }
+    return {};
+}
+
+QString preferredLockDirectory() {
+    return QFileInfo(lockDirectories.first()).canonicalFilePath();
+}
+
+LockFile inspectLockFile(const QString& canonicalNode) {
+    LockFile lock;
+    lock.path = lockFilePath(canonicalNode);
+    struct stat node {};
+    if (lock.path.isEmpty() || ::lstat(QFile::encodeName(lock.path).constData(), &node) != 0)
+        return lock;
+    if (!S_ISREG(node.st_mode)) {
+        lock.state = LockFile::NotRegular;
+        lock.kind = kindOf(node.st_mode);
+        return lock;
+    }
+    QString host;
+    QLockFile(lock.path).getLockInfo(&lock.pid, &host, &lock.program);
+    lock.state = isRunning(lock.pid) ? LockFile::HeldByRunningProcess : LockFile::Stale;
+    if (lock.state == LockFile::HeldByRunningProcess)
+        lock.program = processName(lock.pid);
+    return lock;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// What /proc tells about other processes, as far as this user may see it.
+
+bool isRunning(qint64 pid);
+// The process's command name, or empty when it is not known.
+QString processName(qint64 pid);
+// A process that holds flock() on the file open at `fd`; 0 when none is known.
+qint64 flockHolder(int fd);
+// A process other than this one with the device node open; 0 when none is visible.
+qint64 processUsing(const QString& canonicalNode);

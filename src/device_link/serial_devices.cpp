@@ -1,0 +1,41 @@
+#include "serial_devices.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+namespace {
+
+// The by-id link that points at the node, or the node itself when there is none.
+QString stableName(const QString& node) {
+    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    for (const QFileInfo& link : byId.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        if (link.canonicalFilePath() == node)
+            return link.absoluteFilePath();
+    return node;
+}
+
+QString labelOf(const QSerialPortInfo& port, const QString& path) {
+    QStringList parts;
+    for (const QString& part : {port.description(), port.manufacturer(), port.serialNumber()})
+        if (!part.isEmpty() && !parts.contains(part))
+            parts << part;
+    parts << path;
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QList<SerialDevice> SerialDeviceSource::devices() const {
+    QList<SerialDevice> found;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        const QString path = stableName(port.systemLocation());
+        found.append({path, labelOf(port, path)});
+    }
+    return found;
+}
+
+const SerialDeviceSource& SerialDeviceSource::system() {
+    static const SerialDeviceSource source;
+    return source;
+}

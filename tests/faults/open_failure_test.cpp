@@ -1,0 +1,88 @@
+#include "device_link/port_lock.h"
+#include "device_link/serial_port.h"
+#include "pty_pair.h"
+#include "test_store.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class OpenFailureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestStore::clear();
+        TestStore::mapPort(1, pty.slavePath());
+        lockPath = lockFilePath(QFileInfo(pty.slavePath()).canonicalFilePath());
+        ASSERT_FALSE(lockPath.isEmpty());
+    }
+    void TearDown() override {
+        ::unlink(QFile::encodeName(lockPath).constData());
+        ::rmdir(QFile::encodeName(lockPath).constData());
+    }
+    QString refusal() {
+        EXPECT_FALSE(port.setPortOpen(true));
+        EXPECT_FALSE(port.PortOpen());
+        return port.errorText();
+    }
+
+    PtyPair pty;
+    SerialPort port;
+    QString lockPath;
+};
+
+// Anyone may plant these in the world-writable lock directory; reading one could hang
+// (a FIFO) or never end (a link to /dev/zero).
+TEST_F(OpenFailureTest, ALockFileThatIsNoPlainFileIsNamedAndNeverOpened) {
+    const QByteArray lock = QFile::encodeName(lockPath);
+    const std::pair<std::function<int()>, QString> plants[] = {
+        {[&] { return ::mkfifo(lock.constData(), 0666); }, "FIFO"},
+        {[&] { return ::symlink("/dev/zero", lock.constData()); }, "symbolische Verknüpfung"},
+        {[&] { return ::mkdir(lock.constData(), 0755); }, "Verzeichnis"}};
+    for (const auto& [plant, kind] : plants) {
+        ASSERT_EQ(plant(), 0) << kind.toStdString();
+        const QString description = refusal();
+        EXPECT_TRUE(description.contains(lockPath)) << description.toStdString();
+        EXPECT_TRUE(description.contains(kind)) << description.toStdString();
+        TearDown();
+    }
+}
+
+TEST_F(OpenFailureTest, AnotherToolsFlockIsRespectedAndOursIsHeldWhileOpen) {
+    const int other = ::open(QFile::encodeName(pty.slavePath()).constData(), O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    const QString description = refusal();
+    EXPECT_TRUE(description.contains("anderen Programm verwendet")) << description.toStdString();
+    EXPECT_TRUE(description.contains(QString("Prozess %1").arg(::getpid())))
+        << description.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(lockPath)) << "the refused port leaves no lock file";
+    ::close(other);
+
+    ASSERT_TRUE(port.setPortOpen(true)) << port.errorText().toStdString();
+    EXPECT_TRUE(pty.slaveLocked());
+    port.setPortOpen(false);
+    EXPECT_FALSE(pty.slaveLocked());
+}
+
+TEST_F(OpenFailureTest, ALockFileOfARunningProgramNamesItsProcess) {
+    SerialPort holder;
+    ASSERT_TRUE(holder.setPortOpen(true));
+    const QString description = refusal();
+    EXPECT_TRUE(description.contains(QString("Prozess %1").arg(::getpid())))
+        << description.toStdString();
+    EXPECT_FALSE(description.contains("LCK..")) << "the process, not the raw file";
+}
+
+TEST_F(OpenFailureTest, ANodeThatIsNoTerminalIsNotASerialDevice) {
+    TestStore::mapPort(1, "/dev/null");
+    EXPECT_TRUE(refusal().contains("/dev/null ist kein serielles Gerät"))
+        << port.errorText().toStdString();
+}
+
+} // namespace
