@@ -4,6 +4,7 @@
 #include "device_link/port_directory.h"
 #include "device_link/serial_port.h"
 #include "device_link/stored_port_settings.h"
+#include "device_list.h"
 #include "operator_prompt.h"
 
 #include <QComboBox>
@@ -13,13 +14,20 @@
 #include <QRadioButton>
 #include <QScreen>
 
-PropertiesDialog::PropertiesDialog(SerialPort& port, OperatorPrompt& prompt, QWidget* parent)
+PropertiesDialog::PropertiesDialog(SerialPort& port, OperatorPrompt& prompt, QWidget* parent,
+                                   const SerialDeviceSource& devices)
     : QDialog(parent), port_(port), prompt_(prompt) {
     setObjectName(QStringLiteral("frmProperties"));
-    buildControls();
+    buildControls(devices);
     LoadPropertySettings();
+    centre();
+}
+
+// Centred once the layout has given the dialog its size, so all of it is on the screen.
+void PropertiesDialog::centre() {
+    adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 namespace {
@@ -48,8 +56,9 @@ void PropertiesDialog::LoadPropertySettings() {
 }
 
 void PropertiesDialog::showDevice() {
-    lblDevice->setText(
-        cboPort->currentIndex() < 0 ? QString() : devicePathForPort(cboPort->currentIndex() + 1));
+    const int commPort = cboPort->currentIndex() + 1;
+    cboDevice->showFor(commPort, commPort == port_.CommPort() ? port_.devicePath()
+                                                              : devicePathForPort(commPort));
 }
 
 void PropertiesDialog::optFlow_Click(int index) {
@@ -62,25 +71,36 @@ void PropertiesDialog::optEcho_Click(int index) {
 
 void PropertiesDialog::cmdOK_Click() {
     const bool echo = EchoSetting;
+    const QString device = cboDevice->chosenPath();
+    const bool deviceChanged = device != devicePathForPort(cboPort->currentIndex() + 1);
     if (!applyPortChoice())
         return;
     if (!port_.setSettings(chosenSettings()) || !port_.setHandshaking(FlowSetting))
         return showFailure();
     saveStoredPortSettings(port_, echo);
+    if (deviceChanged)
+        saveDeviceMapping(port_.CommPort(), device);
     accept();
 }
 
-// Moves the port to the chosen number: closed for the change, opened on the new number.
+// Moves the port to the chosen number or device: closed for the change, opened on the new
+// one. A failure brings the old number and device back and leaves the port closed.
 bool PropertiesDialog::applyPortChoice() {
     const int old = port_.CommPort();
+    const QString oldDevice = port_.devicePath();
     const int chosen = cboPort->currentIndex() + 1;
-    if (chosen == old)
+    const QString device = cboDevice->chosenPath();
+    if (chosen == old && device == oldDevice)
         return true;
     port_.setPortOpen(false);
-    if (port_.setCommPort(chosen) && port_.setPortOpen(true))
-        return true;
+    if (port_.setCommPort(chosen)) {
+        port_.setDevicePath(device);
+        if (port_.setPortOpen(true))
+            return true;
+    }
     showFailure();
     port_.setCommPort(old);
+    port_.setDevicePath(oldDevice);
     return false;
 }
 

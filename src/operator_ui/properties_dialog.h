@@ -1,21 +1,25 @@
 #pragma once
 
+#include "device_link/serial_devices.h"
+
 #include <QDialog>
 #include <array>
 
+class DeviceList;
 class OperatorPrompt;
 class QComboBox;
 class QLabel;
 class QRadioButton;
 class SerialPort;
 
-// "COM-Anschluß-Einstellungen": shows the port's configuration; only the port number can
-// be changed. "OK" applies it to the port and stores it.
+// "COM-Anschluß-Einstellungen": shows the port's configuration; only the port number and
+// the device behind it can be changed. "OK" applies them to the port and stores them.
 class PropertiesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PropertiesDialog(SerialPort& port, OperatorPrompt& prompt, QWidget* parent = nullptr);
+    PropertiesDialog(SerialPort& port, OperatorPrompt& prompt, QWidget* parent = nullptr,
+                     const SerialDeviceSource& devices = SerialDeviceSource::system());
 
     void LoadPropertySettings();
     void cmdOK_Click();
@@ -33,17 +37,18 @@ public:
     QComboBox* cboStopBits = nullptr;
     std::array<QRadioButton*, 4> optFlow{};
     std::array<QRadioButton*, 2> optEcho{};
-    QLabel* lblDevice = nullptr;
+    DeviceList* cboDevice = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildControls();
+    void buildControls(const SerialDeviceSource& devices);
     QWidget* buildFormat(QWidget* parent);
     QWidget* buildOptions(QWidget* parent);
     void showDevice();
     bool applyPortChoice();
+    void centre();
     QString chosenSettings() const;
     void showFailure();
 

@@ -1,4 +1,5 @@
 #include "captions.h"
+#include "device_list.h"
 #include "properties_dialog.h"
 
 #include <QComboBox>
@@ -50,13 +51,14 @@ void options(std::array<QRadioButton*, N>& buttons, const QString& prefix,
 
 } // namespace
 
-void PropertiesDialog::buildControls() {
+void PropertiesDialog::buildControls(const SerialDeviceSource& devices) {
     setWindowTitle(Captions::propertiesDialog);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* tabs = named(new QTabWidget(this), QStringLiteral("tabSettings"));
-    auto* settings = frame(QStringLiteral("fraSettings"), Captions::settingsTab, tabs);
-    settings->setFlat(true);
+    // The tab already reads "Einstellungen"; the frame on it shows no second title.
+    auto* settings = named(new QWidget(tabs), QStringLiteral("fraSettings"));
+    settings->setAccessibleName(Captions::settingsTab);
     tabs->addTab(settings, Captions::settingsTab);
 
     auto* grid = new QGridLayout(settings);
@@ -66,12 +68,14 @@ void PropertiesDialog::buildControls() {
     for (int n = 1; n <= 16; ++n)
         ports << Captions::portChoice(n);
     cboPort = list(QStringLiteral("cboPort"), ports, true, settings);
-    grid->addWidget(cboPort, 0, 1);
-    lblDevice = named(new QLabel(settings), QStringLiteral("lblDevice"));
-    lblDevice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(lblDevice, 0, 2);
-    grid->addWidget(buildFormat(settings), 1, 0, 1, 3);
-    grid->addWidget(buildOptions(settings), 2, 0, 1, 3);
+    grid->addWidget(cboPort, 0, 1, Qt::AlignLeft);
+    auto* deviceLabel = named(new QLabel(Captions::deviceLabel, settings), "lblDevice");
+    cboDevice = named(new DeviceList(devices, settings), QStringLiteral("cboDevice"));
+    deviceLabel->setBuddy(cboDevice);
+    grid->addWidget(deviceLabel, 1, 0);
+    grid->addWidget(cboDevice, 1, 1);
+    grid->addWidget(buildFormat(settings), 2, 0, 1, 2);
+    grid->addWidget(buildOptions(settings), 3, 0, 1, 2);
     connect(cboPort, &QComboBox::currentIndexChanged, this, &PropertiesDialog::showDevice);
 
     auto* ok = named(new QPushButton(Captions::ok, this), QStringLiteral("cmdOK"));

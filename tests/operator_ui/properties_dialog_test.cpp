@@ -1,5 +1,6 @@
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
+#include "operator_ui/device_list.h"
 #include "operator_ui/properties_dialog.h"
 #include "pty_pair.h"
 #include "scripted_prompt.h"
@@ -51,7 +52,7 @@ TEST_F(PropertiesDialogTest, ShowsThePortsConfigurationInDisabledLists) {
     EXPECT_EQ(dialog->FlowSetting, 2);
     EXPECT_TRUE(dialog->optEcho[0]->isChecked());
     EXPECT_FALSE(dialog->EchoSetting);
-    EXPECT_EQ(dialog->lblDevice->text(), com1.slavePath());
+    EXPECT_EQ(dialog->cboDevice->chosenPath(), com1.slavePath());
     EXPECT_TRUE(dialog->cboPort->isEnabled());
     for (QWidget* fixed :
          {static_cast<QWidget*>(dialog->cboSpeed), static_cast<QWidget*>(dialog->cboParity),
@@ -92,7 +93,7 @@ TEST_F(PropertiesDialogTest, OkStoresWhatThePortReportsAndKeepsAnOpenPortOpen) {
 TEST_F(PropertiesDialogTest, AnotherPortIsOpenedByOk) {
     open();
     dialog->cboPort->setCurrentIndex(1);
-    EXPECT_EQ(dialog->lblDevice->text(), com2.slavePath());
+    EXPECT_EQ(dialog->cboDevice->chosenPath(), com2.slavePath());
     pressOK();
     EXPECT_EQ(port.CommPort(), 2);
     EXPECT_TRUE(port.PortOpen());
