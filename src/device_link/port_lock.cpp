@@ -31,6 +31,19 @@ QString kindOf(mode_t mode) {
     return QStringLiteral("eine Gerätedatei");
 }
 
+// QLockFile writes the process id on a line of its own; older tools write it padded with
+// spaces, sometimes followed by their name.
+qint64 lockingProcess(const QString& path) {
+    qint64 pid = 0;
+    QString host, program;
+    if (QLockFile(path).getLockInfo(&pid, &host, &program) && pid > 0)
+        return pid;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.read(64).simplified().split(' ').value(0).toLongLong();
+}
+
 } // namespace
 
 QString lockFilePath(const QString& canonicalNode) {
@@ -58,10 +71,10 @@ LockFile inspectLockFile(const QString& canonicalNode) {
         lock.kind = kindOf(node.st_mode);
         return lock;
     }
-    QString host;
-    QLockFile(lock.path).getLockInfo(&lock.pid, &host, &lock.program);
-    lock.state = isRunning(lock.pid) ? LockFile::HeldByRunningProcess : LockFile::Stale;
-    if (lock.state == LockFile::HeldByRunningProcess)
-        lock.program = processName(lock.pid);
+    lock.pid = lockingProcess(lock.path);
+    // A lock whose process cannot be read is taken as held: nothing says it is stale.
+    lock.state =
+        lock.pid > 0 && !isRunning(lock.pid) ? LockFile::Stale : LockFile::HeldByRunningProcess;
+    lock.program = processName(lock.pid);
     return lock;
 }

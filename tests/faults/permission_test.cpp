@@ -96,7 +96,7 @@ TEST_F(PermissionTest, AStaleLockFileOfAnotherUserGivesItsPathAndTheCommand) {
     const QString lock = lockFilePath(QFileInfo(pty.slavePath()).canonicalFilePath());
     const QString description = openAsNobody([lock] {
         QFile file(lock);
-        return file.open(QIODevice::WriteOnly) && file.write("9999999\nghost\nhost\n") > 0;
+        return file.open(QIODevice::WriteOnly) && file.write("   9999999 minicom root\n") > 0;
     });
     QFile::remove(lock);
     EXPECT_TRUE(description.contains("9999999 läuft nicht mehr")) << description.toStdString();
