@@ -57,6 +57,11 @@ QByteArray PtyPair::readMaster(int count, int timeoutMs) {
     return bytes;
 }
 
+bool PtyPair::slaveReadable(int timeoutMs) {
+    pollfd ready{slave_, POLLIN, 0};
+    return ::poll(&ready, 1, timeoutMs) == 1;
+}
+
 void PtyPair::hangUp() {
     if (slave_ >= 0)
         ::close(slave_);

@@ -16,6 +16,9 @@ public:
     // Collects what the program wrote until `count` bytes are there or the time is up,
     // processing the program's events meanwhile.
     QByteArray readMaster(int count, int timeoutMs = 2000);
+    // Waits, without processing the program's events, until what the master wrote waits
+    // in the driver on the program's side.
+    bool slaveReadable(int timeoutMs = 2000);
     // Takes the line away, as an adapter pulled out of its socket.
     void hangUp();
 
