@@ -140,6 +140,8 @@ TEST_F(LineFaultsTest, XonXoffStallsTheTableKeepsThePortOpenAndExplainsWhy) {
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, Captions::outputStalledByFlowControl(1));
     EXPECT_TRUE(prompt.shown[0].text.contains("0x11 und 0x13"));
+    ASSERT_TRUE(window->MSComm1->setHandshaking(0));
+    EXPECT_EQ(runTests(*window).results, allPassed) << "without Xon/Xoff the next run passes";
 }
 
 } // namespace
