@@ -1,5 +1,6 @@
 #include "progress_form.h"
 
+#include "device_link/line_setup.h"
 #include "device_link/serial_port.h"
 #include "device_link/terminal_commands.h"
 #include "operator_ui/captions.h"
@@ -112,12 +113,14 @@ void ProgressForm::onDeviceLost() {
     state_.CancelRequested = true;
 }
 
+// A stall under RTS/CTS alone has another cause than the table's bytes; the rows tell it.
 void ProgressForm::reportLineTrouble() {
     const int commPort = port_.CommPort();
+    const int flow = port_.Handshaking();
     if (deviceLost_)
         steps_.prompt().ask(
             {Captions::connectionLost(commPort), Captions::programTitle, QMessageBox::Warning});
-    else if (outputStalled_)
+    else if (outputStalled_ && (flow == XonXoff || flow == XonXoffAndRtsCts))
         steps_.prompt().ask({Captions::outputStalledByFlowControl(commPort), Captions::programTitle,
                              QMessageBox::Warning});
 }
