@@ -19,6 +19,8 @@ public:
     // Waits, without processing the program's events, until what the master wrote waits
     // in the driver on the program's side.
     bool slaveReadable(int timeoutMs = 2000);
+    // Waits until output on the program's side runs, or is stopped by flow control.
+    bool slaveOutputIs(bool running, int timeoutMs = 2000);
     // Takes the line away, as an adapter pulled out of its socket.
     void hangUp();
 
