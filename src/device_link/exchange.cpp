@@ -48,7 +48,7 @@ void Exchange::MSComm1_OnComm() {
 QByteArray Exchange::SendAndWaitFor(const QByteArray& cmd, const QByteArray& waitfor,
                                     qint16 TimeOutTime) {
     QByteArray reply;
-    port_.Input();
+    port_.discardInput();
     ReceivedText.clear();
     setWindowEnabled(false);
     const bool reportTimeOut = TimeOutTime >= 0;

@@ -4,6 +4,8 @@
 #include "low_latency.h"
 #include "port_directory.h"
 
+#include <poll.h>
+
 namespace {
 constexpr int highestCommPort = 16;
 }
@@ -126,12 +128,28 @@ QByteArray SerialPort::Input() {
 bool SerialPort::setOutput(const QByteArray& bytes) {
     if (!PortOpen())
         return fail(QStringLiteral("Schnittstelle COM%1 ist nicht geöffnet.").arg(commPort_));
+    stalled_ = false;
     if (port_.write(bytes) != bytes.size())
         return fail(QStringLiteral("Schnittstelle COM%1: Senden fehlgeschlagen (%2).")
                         .arg(commPort_)
                         .arg(port_.errorString()));
     port_.flush();
-    return true;
+    if (!PortOpen())
+        return false;
+    if (!stalled_)
+        return true;
+    // Bytes held back now would reach the terminal out of order once the line runs again.
+    port_.clear(QSerialPort::Output);
+    return fail(QStringLiteral("Schnittstelle COM%1: Die Ausgabe ist durch die Flusssteuerung "
+                               "angehalten.")
+                    .arg(commPort_));
+}
+
+void SerialPort::discardInput() {
+    if (!PortOpen())
+        return;
+    port_.readAll();
+    port_.clear(QSerialPort::Input);
 }
 
 void SerialPort::onReadyRead() {
@@ -139,13 +157,27 @@ void SerialPort::onReadyRead() {
     emit OnComm();
 }
 
+// A hung-up line (an unplugged adapter, a closed far end of a pseudo-terminal) reports
+// POLLHUP or POLLERR; a line merely stopped by flow control reports neither.
+bool SerialPort::deviceGone() const {
+    pollfd line{port_.handle(), 0, 0};
+    return ::poll(&line, 1, 0) < 0 || (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 // A vanished device makes QSerialPort repeat its error in a tight loop until the port is
 // closed; closing a closed port raises NotOpenError, which is ignored here like NoError.
+// A write refused with EAGAIN comes as ResourceError too, but leaves the device in place.
 void SerialPort::onPortError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
+    if (!port_.isOpen() || (error != QSerialPort::ReadError && error != QSerialPort::ResourceError))
         return;
+    if (error == QSerialPort::ResourceError && !deviceGone()) {
+        stalled_ = true;
+        emit outputStalled();
+        return;
+    }
     error_ = QStringLiteral("Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).")
                  .arg(commPort_)
                  .arg(port_.errorString());
     close();
+    emit deviceLost();
 }

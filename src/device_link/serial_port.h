@@ -38,6 +38,8 @@ public:
     QByteArray Input();
     // Queues the bytes and hands them to the driver at once; fails on a closed port.
     bool setOutput(const QByteArray& bytes);
+    // Drops everything received and not yet taken, in Qt's buffer and in the driver's.
+    void discardInput();
     int CommEvent() const { return commEvent_; }
 
     QString errorText() const { return error_; }
@@ -46,6 +48,10 @@ signals:
     void OnComm();
     // The port was opened or closed, by the program or because the device went away.
     void PortOpenChanged(bool open);
+    // The device went away; the port has already been closed.
+    void deviceLost();
+    // The driver refused output (flow control has stopped the line); the port stays open.
+    void outputStalled();
 
 private:
     bool fail(const QString& description);
@@ -54,6 +60,7 @@ private:
     void close();
     void onPortError(QSerialPort::SerialPortError error);
     void onReadyRead();
+    bool deviceGone() const;
 
     QSerialPort port_;
     PortDevice device_;
@@ -62,5 +69,6 @@ private:
     LineSettings settings_;
     int handshaking_ = 0;
     int commEvent_ = 0;
+    bool stalled_ = false;
     QString error_;
 };

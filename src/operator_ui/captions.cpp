@@ -23,6 +23,22 @@ QString Captions::portNotOpenedForRun(int commPort) {
         .arg(commPort);
 }
 
+QString Captions::connectionLost(int commPort) {
+    return QStringLiteral("Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.\r"
+                          "Der Testlauf wurde abgebrochen.")
+        .arg(commPort);
+}
+
+QString Captions::outputStalledByFlowControl(int commPort) {
+    return QStringLiteral(
+               "Die Ausgabe an COM%1 wurde von der Xon/Xoff-Flusssteuerung angehalten "
+               "(„Handshaking“ in den COM Einstellungen).\r"
+               "Die Bytes 0x11 und 0x13 der Umkodiertabelle sind die Zeichen, mit denen diese "
+               "Flusssteuerung die Ausgabe fortsetzt und anhält. Bitte ein Protokoll ohne "
+               "Xon/Xoff wählen.")
+        .arg(commPort);
+}
+
 QString Captions::unsupportedGeometry(int cols, int rows) {
     return QStringLiteral("Auflösung %1x%2 wird nicht unterstützt!\rZR wurde auf 16x4 eingestellt!")
         .arg(cols)

@@ -40,6 +40,8 @@ inline const QString cancel = QStringLiteral("Abbrechen");
 inline const QString ok = QStringLiteral("OK");
 inline const QString stepRunning = QStringLiteral("Test läuft");
 inline const QString stepCancelled = QStringLiteral("abgebrochen");
+QString connectionLost(int commPort);
+QString outputStalledByFlowControl(int commPort);
 
 // Test steps and the exchange
 inline const QString linkFault =

@@ -3,6 +3,7 @@
 #include "captions.h"
 #include "demo_text.h"
 #include "device_link/exchange.h"
+#include "device_link/port_watch.h"
 #include "device_link/serial_port.h"
 #include "device_link/stored_port_settings.h"
 #include "operator_prompt.h"
@@ -25,6 +26,7 @@ MainWindow::MainWindow(OperatorPrompt& prompt, QWidget* parent)
     // with it "Abbrechen"; the controls are all the wait must keep from being used.
     exchange->setWindowToDisable(centralWidget());
     connect(MSComm1, &SerialPort::PortOpenChanged, this, &MainWindow::updateStatusBar);
+    new PortWatch(*MSComm1, this);
 }
 
 // The port closes with the window; its last notice must not reach a half-destroyed window.

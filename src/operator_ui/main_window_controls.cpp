@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace {
 
@@ -61,5 +62,8 @@ void MainWindow::buildControls() {
     connect(DoneTesting, &QPushButton::clicked, this, &MainWindow::DoneTesting_Click);
     connect(cmbZRRows, &QComboBox::currentIndexChanged, this, &MainWindow::cmbZRRows_Click);
     connect(cmbZRCols, &QComboBox::currentIndexChanged, this, &MainWindow::cmbZRCols_Click);
-    setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+    // The status bar draws its message inset by 6 pixels on the left and 12 on the right.
+    const int statusWidth =
+        statusBar()->fontMetrics().horizontalAdvance(Captions::portInactive) + 6 + 12;
+    setFixedSize(sizeHint().expandedTo(QSize(std::max(300, statusWidth), 0)));
 }

@@ -1,8 +1,10 @@
 #include "progress_form.h"
 
+#include "device_link/line_setup.h"
 #include "device_link/serial_port.h"
 #include "device_link/terminal_commands.h"
 #include "operator_ui/captions.h"
+#include "operator_ui/operator_prompt.h"
 #include "operator_ui/shared_state.h"
 #include "test_steps.h"
 
@@ -29,6 +31,8 @@ ProgressForm::ProgressForm(TestSteps& steps, SerialPort& port, SharedState& stat
     CancelCommand->setText(Captions::cancel);
     RunPending = true;
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(&port_, &SerialPort::deviceLost, this, &ProgressForm::onDeviceLost);
+    connect(&port_, &SerialPort::outputStalled, this, [this] { outputStalled_ |= running(); });
 }
 
 void ProgressForm::buildRows() {
@@ -58,7 +62,7 @@ void ProgressForm::Form_Activate() {
     if (!RunPending)
         return;
     RunPending = false;
-    state_.CancelRequested = false;
+    state_.CancelRequested = deviceLost_;
     const QColor buttonFace = palette().color(QPalette::Button);
     for (int i = 0; i < state_.TestCount && i < rowCount; ++i)
         showResult(i, ResultLabel[i]->text(), buttonFace);
@@ -67,6 +71,7 @@ void ProgressForm::Form_Activate() {
     if (!state_.CancelRequested)
         writeBanner();
     CancelCommand->setText(Captions::ok);
+    reportLineTrouble();
 }
 
 void ProgressForm::runStep(int index) {
@@ -98,6 +103,26 @@ void ProgressForm::writeBanner() {
     port_.setOutput(clearDisplay());
     port_.setOutput(bannerGeometry(state_.TerminalCols, state_.TerminalRows));
     port_.setOutput(bannerEnd());
+}
+
+// A device gone mid-run ends the run as "Abbrechen" would: every remaining wait is futile.
+void ProgressForm::onDeviceLost() {
+    if (!running())
+        return;
+    deviceLost_ = true;
+    state_.CancelRequested = true;
+}
+
+// A stall under RTS/CTS alone has another cause than the table's bytes; the rows tell it.
+void ProgressForm::reportLineTrouble() {
+    const int commPort = port_.CommPort();
+    const int flow = port_.Handshaking();
+    if (deviceLost_)
+        steps_.prompt().ask(
+            {Captions::connectionLost(commPort), Captions::programTitle, QMessageBox::Warning});
+    else if (outputStalled_ && (flow == XonXoff || flow == XonXoffAndRtsCts))
+        steps_.prompt().ask({Captions::outputStalledByFlowControl(commPort), Captions::programTitle,
+                             QMessageBox::Warning});
 }
 
 bool ProgressForm::running() const {

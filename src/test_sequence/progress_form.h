@@ -38,8 +38,12 @@ private:
     void showResult(int index, const QString& text, const QColor& colour);
     void writeBanner();
     bool running() const;
+    void onDeviceLost();
+    void reportLineTrouble();
 
     TestSteps& steps_;
     SerialPort& port_;
     SharedState& state_;
+    bool deviceLost_ = false;
+    bool outputStalled_ = false;
 };

@@ -16,7 +16,8 @@ struct StepContext {
     OperatorPrompt& prompt;
     qint16 timeOutSign = -1; // +1 reports time-outs to the operator, -1 keeps them silent
 
-    // A failed write is ignored: after a pulled adapter the waits end by their time-outs.
+    // A failed write is ignored: the missing echoes that follow fail the step, and a pulled
+    // adapter has cancelled the run already.
     void write(const QByteArray& bytes) const;
     // Sends one data byte and tells whether its echo came back in time.
     bool echoed(char byte, qint16 timeOut) const;

@@ -16,6 +16,7 @@ public:
     virtual ~TestSteps() = default;
 
     virtual QString Test_Function(qint16 index, const bool& ShowMsgs, bool& good);
+    OperatorPrompt& prompt() const { return prompt_; }
 
     // The sign of every time-out of the last step: +1 when it showed messages.
     qint16 TimeOutSign = 1;

@@ -78,6 +78,12 @@ TEST_F(ExchangeTest, BytesFromBeforeTheExchangeNeverCount) {
     EXPECT_TRUE(exchange.TimedOut);
 }
 
+TEST_F(ExchangeTest, BytesStillInTheDriverWhenTheExchangeStartsNeverCount) {
+    terminal.writeMaster(".");
+    ASSERT_TRUE(terminal.slaveReadable());
+    EXPECT_EQ(send(".", ".", -150), "");
+}
+
 TEST_F(ExchangeTest, AnEmptyAwaitedTextIsSatisfiedByAnyByte) {
     answerAfter(10, "z");
     EXPECT_EQ(send("?", "", 500), "z");

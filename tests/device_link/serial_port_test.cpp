@@ -102,13 +102,34 @@ TEST_F(SerialPortTest, ThePortNumberIsCheckedAndOnlyChangedWhileClosed) {
 TEST_F(SerialPortTest, AVanishedDeviceClosesThePortOnce) {
     ASSERT_TRUE(port.setPortOpen(true));
     QSignalSpy changes(&port, &SerialPort::PortOpenChanged);
+    QSignalSpy lost(&port, &SerialPort::deviceLost);
     pty.hangUp();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !port.PortOpen(); }, 2000));
     QTest::qWait(50);
     ASSERT_EQ(changes.size(), 1);
     EXPECT_FALSE(changes.first().first().toBool());
+    EXPECT_EQ(lost.size(), 1);
     EXPECT_FALSE(port.setOutput("x"));
     EXPECT_TRUE(port.errorText().contains("nicht geöffnet")) << port.errorText().toStdString();
+}
+
+// With Xon/Xoff the kernel acts on a received XOFF: the next write cannot go out.
+TEST_F(SerialPortTest, AnXoffStallFailsTheWriteButKeepsThePortOpen) {
+    ASSERT_TRUE(port.setHandshaking(1));
+    ASSERT_TRUE(port.setPortOpen(true));
+    QSignalSpy stalled(&port, &SerialPort::outputStalled);
+    QSignalSpy lost(&port, &SerialPort::deviceLost);
+    pty.writeMaster("\x13");
+    ASSERT_TRUE(pty.slaveOutputIs(false));
+    EXPECT_FALSE(port.setOutput("a"));
+    EXPECT_TRUE(port.PortOpen());
+    EXPECT_EQ(stalled.size(), 1);
+    EXPECT_TRUE(lost.isEmpty());
+
+    pty.writeMaster("\x11");
+    ASSERT_TRUE(pty.slaveOutputIs(true));
+    EXPECT_TRUE(port.setOutput("b"));
+    EXPECT_EQ(pty.readMaster(1), "b") << "the refused byte is dropped, not sent late";
 }
 
 } // namespace

@@ -1,11 +1,19 @@
+#include "device_link/port_watch.h"
 #include "device_link/serial_port.h"
 #include "modal_driver.h"
+#include "operator_ui/captions.h"
 #include "operator_ui/main_window.h"
 #include "run_driver.h"
 #include "scripted_prompt.h"
+#include "sim/slave_link.h"
 #include "sim_fixture.h"
+#include "test_store.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,19 +56,92 @@ TEST_F(LineFaultsTest, ASecondCopyOnTheSamePortGetsMessageTwoAndTheFirstKeepsWor
     EXPECT_EQ(runTests(*window).results, allPassed);
 }
 
-TEST_F(LineFaultsTest, APulledAdapterEndsTheRunByTimeOutsAndShowsThePortInactive) {
-    // Cut during the probe, the fixed texts and the banner; a cut in the table would wait
-    // out 32 time-outs of 500 ms.
-    for (const long cut : {20L, 200L, 690L}) {
-        start({.hangupAfter = cut});
-        prompt.answers = {QMessageBox::Cancel};
+// Bytes 1 to 90 are the interface test and the table's heading; 91 is the table's first
+// byte, 178 the first digit of the fixed texts; the banner follows byte 690.
+TEST_F(LineFaultsTest, APulledAdapterEndsTheRunAtOnceAndSaysSoInOneBox) {
+    struct Cut {
+        long afterBytes;
+        int interruptedRow;
+    };
+    for (const Cut cut : {Cut{91, 1}, Cut{200, 3}}) {
+        start({.hangupAfter = cut.afterBytes});
         const RunRecord run = runTests(*window);
-        EXPECT_EQ(run.button, "OK") << cut;
-        EXPECT_FALSE(window->MSComm1->PortOpen()) << cut;
-        EXPECT_FALSE(run.results.contains(QStringLiteral("Test läuft"))) << cut;
+        for (int row = 0; row < 7; ++row) {
+            const bool cancelled = row >= cut.interruptedRow;
+            EXPECT_EQ(run.results[row], cancelled ? "abgebrochen" : "OK") << cut.afterBytes;
+            EXPECT_EQ(run.colours[row], cancelled ? yellow : green) << cut.afterBytes;
+        }
+        EXPECT_EQ(run.button, "OK");
+        ASSERT_EQ(prompt.shown.size(), 1u) << cut.afterBytes;
+        EXPECT_EQ(prompt.shown[0].text, Captions::connectionLost(1));
+        EXPECT_TRUE(prompt.shown[0].text.contains("Verbindung zu COM1"));
+        EXPECT_EQ(prompt.shown[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(prompt.shown[0].title, "Quendal");
+        EXPECT_EQ(window->statusBar()->currentMessage(), Captions::portInactive);
+        prompt.shown.clear();
     }
     start({});
     EXPECT_EQ(runTests(*window).results, allPassed) << "a new device runs normally";
+}
+
+TEST_F(LineFaultsTest, AnAdapterPulledAfterTheLastStepLeavesTheRowsAndShowsThePortInactive) {
+    start({.hangupAfter = 690});
+    QSignalSpy lost(window->MSComm1, &SerialPort::deviceLost);
+    const RunRecord run = runTests(*window);
+    EXPECT_EQ(run.results, allPassed);
+    ASSERT_TRUE(lost.count() > 0 || lost.wait(5000));
+    EXPECT_FALSE(window->MSComm1->PortOpen());
+    EXPECT_EQ(window->statusBar()->currentMessage(), Captions::portInactive);
+    EXPECT_LE(prompt.shown.size(), 1u) << "a loss during the banner still counts as in the run";
+}
+
+TEST_F(LineFaultsTest, AReturningDeviceIsReopenedUnlessAnotherPortWasChosen) {
+    const QTemporaryDir folder;
+    const QString link = folder.filePath(QStringLiteral("ttyZR"));
+    const auto plugIn = [&] {
+        sim = std::make_unique<zrsim::PtyTerminal>();
+        return std::make_unique<zrsim::SlaveLink>(link.toStdString(), sim->slavePath());
+    };
+    auto adapter = plugIn();
+    TestStore::mapPort(1, link);
+    window = std::make_unique<MainWindow>(prompt);
+    window->Form_Load();
+    auto* watch = window->findChild<PortWatch*>();
+    ASSERT_TRUE(window->MSComm1->PortOpen());
+
+    adapter.reset();
+    sim.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->MSComm1->PortOpen(); }, 5000));
+    EXPECT_TRUE(watch->watching());
+    adapter = plugIn();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->MSComm1->PortOpen(); }, 5000));
+    EXPECT_EQ(window->statusBar()->currentMessage(), "COM1: 9600,e,8,1");
+    EXPECT_FALSE(watch->watching());
+    EXPECT_EQ(runTests(*window).results, allPassed);
+
+    adapter.reset();
+    sim.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->MSComm1->PortOpen(); }, 5000));
+    ASSERT_TRUE(window->MSComm1->setCommPort(2));
+    adapter = plugIn();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !watch->watching(); }, 5000));
+    EXPECT_FALSE(window->MSComm1->PortOpen());
+    EXPECT_TRUE(prompt.shown.empty());
+}
+
+// The table's 0x13 comes back as XOFF: the line stops and the next byte cannot go out.
+TEST_F(LineFaultsTest, XonXoffStallsTheTableKeepsThePortOpenAndExplainsWhy) {
+    start({}, 1);
+    const RunRecord run = runTests(*window);
+    EXPECT_EQ(run.results[1], Captions::recodingTableFailed);
+    EXPECT_EQ(run.colours[1], red);
+    EXPECT_EQ(run.button, "OK");
+    EXPECT_TRUE(window->MSComm1->PortOpen());
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, Captions::outputStalledByFlowControl(1));
+    EXPECT_TRUE(prompt.shown[0].text.contains("0x11 und 0x13"));
+    ASSERT_TRUE(window->MSComm1->setHandshaking(0));
+    EXPECT_EQ(runTests(*window).results, allPassed) << "without Xon/Xoff the next run passes";
 }
 
 } // namespace

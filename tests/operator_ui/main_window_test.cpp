@@ -1,11 +1,14 @@
 #include "device_link/serial_port.h"
+#include "operator_ui/captions.h"
 #include "operator_ui/main_window.h"
+#include "operator_ui/qt_translation.h"
 #include "pty_pair.h"
 #include "scripted_prompt.h"
 #include "test_store.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -81,6 +84,22 @@ TEST_F(MainWindowTest, TheStatusBarFollowsThePortWhenTheDeviceGoesAway) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.MSComm1->PortOpen(); }, 2000));
     EXPECT_EQ(window.statusBar()->currentMessage(),
               "Schnittstelle inaktiv. Keine Verbindung zum ZR/LN.");
+}
+
+TEST_F(MainWindowTest, TheInactivePortsTextFitsTheFixedSizeWindow) {
+    window.show();
+    const QStatusBar* bar = window.statusBar();
+    // The status bar keeps 6 pixels free on the left of its message and 12 on the right.
+    EXPECT_GE(bar->width() - 18, bar->fontMetrics().horizontalAdvance(Captions::portInactive));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+}
+
+TEST(QtTranslationTest, StandardButtonsReadGermanWhateverTheDesktopSpeaks) {
+    QLocale::setDefault(QLocale(QLocale::English));
+    installQtGermanTranslation(*qApp);
+    QMessageBox box(QMessageBox::NoIcon, "Quendal", "?", QMessageBox::Retry | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Retry)->text().remove('&'), "Wiederholen");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Abbrechen");
 }
 
 TEST_F(MainWindowTest, ProgrammendeClosesTheWindowWithoutAQuestion) {

@@ -14,6 +14,9 @@ PtyPair::PtyPair() {
     char name[64] = {};
     termios raw{};
     cfmakeraw(&raw);
+    // As a serial driver sets them: Xon/Xoff flow control, once on, acts on these.
+    raw.c_cc[VSTART] = 0x11;
+    raw.c_cc[VSTOP] = 0x13;
     if (::openpty(&master_, &slave_, name, &raw, nullptr) != 0)
         qFatal("openpty failed");
     ::fcntl(master_, F_SETFL, O_NONBLOCK);
@@ -56,6 +59,25 @@ QByteArray PtyPair::readMaster(int count, int timeoutMs) {
             bytes.append(chunk, n);
     }
     return bytes;
+}
+
+bool PtyPair::slaveReadable(int timeoutMs) {
+    pollfd ready{slave_, POLLIN, 0};
+    return ::poll(&ready, 1, timeoutMs) == 1;
+}
+
+bool PtyPair::slaveOutputIs(bool running, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        pollfd writable{slave_, POLLOUT, 0};
+        ::poll(&writable, 1, 0);
+        if (((writable.revents & POLLOUT) != 0) == running)
+            return true;
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        ::usleep(500);
+    }
 }
 
 void PtyPair::hangUp() {

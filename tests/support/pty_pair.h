@@ -18,6 +18,11 @@ public:
     QByteArray readMaster(int count, int timeoutMs = 2000);
     // Whether someone holds flock() on the slave side, as Quendal does while it is open.
     bool slaveLocked() const;
+    // Waits, without processing the program's events, until what the master wrote waits
+    // in the driver on the program's side.
+    bool slaveReadable(int timeoutMs = 2000);
+    // Waits until output on the program's side runs, or is stopped by flow control.
+    bool slaveOutputIs(bool running, int timeoutMs = 2000);
     // Takes the line away, as an adapter pulled out of its socket.
     void hangUp();
 

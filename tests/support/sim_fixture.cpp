@@ -5,11 +5,13 @@
 
 #include <QTest>
 
-void SimFixture::start(const zrsim::SimOptions& options) {
+void SimFixture::start(const zrsim::SimOptions& options, int handshaking) {
     window.reset();
     sim = std::make_unique<zrsim::PtyTerminal>(options);
     TestStore::clear();
     TestStore::mapPort(1, QString::fromStdString(sim->slavePath()));
+    if (handshaking != 0)
+        TestStore::setSetting(QStringLiteral("Handshaking"), QString::number(handshaking));
     window = std::make_unique<MainWindow>(prompt);
     window->Form_Load();
     ASSERT_TRUE(window->MSComm1->PortOpen());

@@ -11,8 +11,9 @@
 class SimFixture : public ::testing::Test {
 protected:
     void SetUp() override { start({}); }
-    // Replaces terminal and window: a new terminal with these options, a new start-up.
-    void start(const zrsim::SimOptions& options);
+    // Replaces terminal and window: a new terminal with these options, a new start-up
+    // (with this flow-control code stored, when it is not 0).
+    void start(const zrsim::SimOptions& options, int handshaking = 0);
     // Every byte the terminal has received, once there are at least `atLeast` of them
     // (or two seconds have passed).
     QByteArray received(qsizetype atLeast = 0) const;

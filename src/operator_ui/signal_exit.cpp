@@ -1,0 +1,63 @@
+#include "signal_exit.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int endingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+int pipeEnds[2] = {-1, -1};
+
+void forwardToPipe(int signal) {
+    const int savedErrno = errno;
+    const char number = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], &number, 1);
+    errno = savedErrno;
+}
+
+void handleEndingSignals(void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : endingSignals)
+        ::sigaction(signal, &action, nullptr);
+}
+
+} // namespace
+
+SignalExit::SignalExit(bool& cancelRequested, QObject* parent)
+    : QObject(parent), cancelRequested_(cancelRequested) {
+    if (::pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC) != 0)
+        return;
+    notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SignalExit::onSignal);
+    handleEndingSignals(forwardToPipe);
+}
+
+SignalExit::~SignalExit() {
+    if (!notifier_)
+        return;
+    handleEndingSignals(SIG_DFL);
+    delete notifier_;
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+    pipeEnds[0] = pipeEnds[1] = -1;
+}
+
+// exit() leaves every event loop running now, modal boxes and dialogs included, and makes
+// any loop started later return at once; the exchange's wait ends on the cancel. The main
+// loop clears that request when it starts, so during start-up it is repeated from there.
+void SignalExit::onSignal() {
+    char drained[16];
+    while (::read(pipeEnds[0], drained, sizeof drained) > 0) {
+    }
+    cancelRequested_ = true;
+    QCoreApplication::exit(0);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
