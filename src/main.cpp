@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
+#include "quendal_version.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     if (!CommandLine::onlyQtOptions(QApplication::arguments()))
         return 2;
     QApplication::setApplicationName(QStringLiteral("Quendal"));
+    QApplication::setDesktopFileName(QStringLiteral(QUENDAL_APP_ID));
     MessageBoxPrompt prompt;
     MainWindow window(prompt);
     window.Form_Load();
