@@ -64,18 +64,25 @@ std::vector<std::string> arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
+// Help, version and mistakes need no terminal; the application object names the program in
+// the usage line.
+int answer(int argc, char** argv, const zrsim::CommandLine& line) {
+    QCoreApplication app(argc, argv);
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "zr-terminal-sim: %s\n%s", line.error.c_str(),
+                     zrsim::usageText().c_str());
+        return 2;
+    }
+    std::fputs((line.help ? zrsim::usageText() : zrsim::versionText()).c_str(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const zrsim::CommandLine line = zrsim::parseCommandLine(arguments(argc, argv));
-    if (line.help) {
-        std::fputs(zrsim::usageText, stdout);
-        return 0;
-    }
-    if (!line.error.empty()) {
-        std::fprintf(stderr, "zr-terminal-sim: %s\n%s", line.error.c_str(), zrsim::usageText);
-        return 2;
-    }
+    if (line.help || line.version || !line.error.empty())
+        return answer(argc, argv, line);
     try {
         return serve(argc, argv, line);
     } catch (const std::exception& failure) {

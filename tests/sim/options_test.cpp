@@ -47,9 +47,28 @@ TEST(CommandLine, TakesEveryOptionAndRejectsWhatItDoesNotKnow) {
     EXPECT_EQ(line.options.hangupAfter, 100);
     EXPECT_EQ(line.options.recordFile, "r.txt");
     EXPECT_EQ(line.link, "/tmp/com1");
-    for (const auto& bad : std::vector<std::vector<std::string>>{
-             {"--rows"}, {"--rows", "0"}, {"--cols", "2x"}, {"--framing", "8Z1"}, {"--fast"}})
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--rows"},
+                                                                 {"--rows", "0"},
+                                                                 {"--cols", "2x"},
+                                                                 {"--framing", "8Z1"},
+                                                                 {"--fast"},
+                                                                 {"--rows=256"},
+                                                                 {"--silent=1"},
+                                                                 {"COM1"}})
         EXPECT_NE(parseCommandLine(bad).error, "") << bad[0];
+}
+
+TEST(CommandLine, TakesValuesAfterAnEqualsSignAndAnswersHelpAndVersion) {
+    const CommandLine line = parseCommandLine({"--rows=2", "--framing=8N1", "--link=/tmp/com1"});
+    ASSERT_EQ(line.error, "");
+    EXPECT_EQ(line.options.rows, 2);
+    EXPECT_EQ(line.options.framing, "8N1");
+    EXPECT_EQ(line.link, "/tmp/com1");
+    EXPECT_FALSE(line.help || line.version || line.window);
+    EXPECT_TRUE(parseCommandLine({"-h"}).help);
+    EXPECT_TRUE(parseCommandLine({"--help"}).help);
+    EXPECT_TRUE(parseCommandLine({"--version"}).version);
+    EXPECT_NE(usageText().find("--hangup-after <N>"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,93 @@
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a program as from a shell without any display, so an answer that needed one fails.
+Result run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+bool contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::string firstMatch(const QString& path, const QString& pattern) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(cannot read " + path.toStdString() + ")";
+    return QRegularExpression(pattern, QRegularExpression::MultilineOption)
+        .match(QString::fromUtf8(file.readAll()))
+        .captured(1)
+        .toStdString();
+}
+
+const QString quendal = QStringLiteral(QUENDAL_PROGRAM);
+const QString sim = QStringLiteral(SIM_PROGRAM);
+
+TEST(QuendalCommandLine, AnswersHelpAndVersionWithoutADisplay) {
+    for (const char* help : {"--help", "-h", "--help-all"}) {
+        const Result result = run(quendal, {QString::fromLatin1(help)});
+        EXPECT_EQ(result.status, 0) << help << ": " << result.err;
+        EXPECT_TRUE(contains(result.out, "--version")) << help;
+    }
+    for (const char* version : {"--version", "-v"}) {
+        const Result result = run(quendal, {QString::fromLatin1(version)});
+        EXPECT_EQ(result.status, 0) << version;
+        EXPECT_EQ(result.out, "quendal " PROJECT_VERSION "\n") << version;
+    }
+}
+
+TEST(QuendalCommandLine, LeavesQtItsOptionsAndRejectsAnythingElse) {
+    // -reverse holds a "v": it must stay Qt's and not read as --version.
+    const Result result = run(quendal, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                        QStringLiteral("-reverse"), QStringLiteral("--verison")});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(contains(result.err, "--verison")) << result.err;
+    EXPECT_EQ(run(quendal, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                            QStringLiteral("COM1")})
+                  .status,
+              2);
+}
+
+TEST(SimulatorCommandLine, AnswersHelpAndVersionAndRejectsMistakes) {
+    const Result help = run(sim, {QStringLiteral("-h")});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--rows <N>", "--window", "--record <FILE>", "--version"})
+        EXPECT_TRUE(contains(help.out, option)) << option;
+    const Result wrong = run(sim, {QStringLiteral("--rows=0")});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(contains(wrong.err, "--rows")) << wrong.err;
+}
+
+TEST(Version, ProgramsPackageAndMetainfoAgree) {
+    EXPECT_EQ(run(quendal, {QStringLiteral("--version")}).out, "quendal " PROJECT_VERSION "\n");
+    EXPECT_EQ(run(sim, {QStringLiteral("--version")}).out, "zr-terminal-sim " PROJECT_VERSION "\n");
+    EXPECT_EQ(
+        firstMatch(QStringLiteral(DEBIAN_CHANGELOG), QStringLiteral("^quendal \\(([^)]+)\\)")),
+        PROJECT_VERSION)
+        << "debian/changelog's newest entry";
+    EXPECT_EQ(firstMatch(QStringLiteral(METAINFO), QStringLiteral("<release version=\"([^\"]+)\"")),
+              PROJECT_VERSION)
+        << "the AppStream release";
+}
+
+} // namespace
