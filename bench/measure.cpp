@@ -46,12 +46,9 @@ std::vector<double> roundTripsUs(MainWindow& window, int count) {
     return times;
 }
 
-qint64 recordedBytes(const QString& recordFile) {
+QByteArray recordedStream(const QString& recordFile) {
     QFile file(recordFile);
     if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    qint64 hexDigits = 0;
-    for (const char c : file.readAll())
-        hexDigits += std::isxdigit(static_cast<unsigned char>(c)) ? 1 : 0;
-    return hexDigits / 2;
+        return {};
+    return QByteArray::fromHex(file.readAll());
 }

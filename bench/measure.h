@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -18,4 +19,4 @@ RunMeasure measureRun(MainWindow& window);
 std::vector<double> roundTripsUs(MainWindow& window, int count);
 
 // The bytes a simulator's record file holds (hex, any number of bytes a line).
-qint64 recordedBytes(const QString& recordFile);
+QByteArray recordedStream(const QString& recordFile);
