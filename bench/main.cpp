@@ -5,6 +5,7 @@
 #include "comparison.h"
 #include "device_link/settings_store.h"
 #include "figures.h"
+#include "operator_ui/event_dispatcher.h"
 #include "operator_ui/operator_prompt.h"
 #include "run_stream.h"
 #include "sim_process.h"
@@ -86,6 +87,7 @@ bool passed(const Comparison& c) {
 int main(int argc, char** argv) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseEventDispatcher(); // Quendal's runs in here wait as the program's own do
     QTemporaryDir folder;
     qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
     QApplication app(argc, argv);
