@@ -48,6 +48,7 @@ Comparison compareRuns(const QStringList& simArguments, int runs, int roundTrips
         window.MSComm1->setPortOpen(false);
         const ReferenceRun reference = runReference(sim.slavePath(), stream);
         result.referenceMs.push_back(reference.wallMs);
+        result.referenceProcessorMs.push_back(reference.processorMs);
         result.referencePassed = result.referencePassed && reference.passed;
     }
     window.MSComm1->setPortOpen(true);

@@ -12,6 +12,7 @@ class OperatorPrompt;
 struct Comparison {
     std::vector<RunMeasure> quendal;
     std::vector<double> referenceMs;
+    std::vector<double> referenceProcessorMs;
     std::vector<double> roundTripsUs;
     bool referencePassed = true;
     bool sameBytes = false; // the terminal received the same stream from every run of both

@@ -9,16 +9,12 @@
 #include <QFile>
 #include <sys/resource.h>
 
-namespace {
-
 double processorMs() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
-
-} // namespace
 
 RunMeasure measureRun(MainWindow& window) {
     const double processorBefore = processorMs();

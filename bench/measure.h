@@ -12,6 +12,9 @@ struct RunMeasure {
     bool passed = false;    // every row "OK"
 };
 
+// Processor time of this process so far, user and system.
+double processorMs();
+
 // One complete test run through "Starte Tests" and the progress window.
 RunMeasure measureRun(MainWindow& window);
 

@@ -1,5 +1,7 @@
 #include "reference_client.h"
 
+#include "measure.h"
+
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cerrno>
@@ -63,6 +65,7 @@ bool sendStream(int fd, const std::vector<StreamWrite>& stream, const QElapsedTi
 
 ReferenceRun runReference(const QString& linePath, const std::vector<StreamWrite>& stream) {
     ReferenceRun run;
+    const double processorBefore = processorMs();
     QElapsedTimer clock;
     clock.start();
     const int fd =
@@ -77,5 +80,6 @@ ReferenceRun runReference(const QString& linePath, const std::vector<StreamWrite
     }
     ::close(fd);
     run.wallMs = double(clock.nsecsElapsed()) / 1e6;
+    run.processorMs = processorMs() - processorBefore;
     return run;
 }

@@ -6,6 +6,7 @@
 
 struct ReferenceRun {
     double wallMs = 0;
+    double processorMs = 0;
     bool passed = false; // every awaited echo came back in time
 };
 
