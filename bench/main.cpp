@@ -3,7 +3,6 @@
 // 9600 baud 8E1. With a display, Quendal's window is shown as an operator sees it, and the
 // real program's start-up time and peak memory are measured too.
 #include "comparison.h"
-#include "device_link/settings_store.h"
 #include "figures.h"
 #include "operator_ui/event_dispatcher.h"
 #include "operator_ui/operator_prompt.h"
