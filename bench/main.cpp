@@ -1,20 +1,22 @@
-// Measures complete test runs against zr-terminal-sim in its own process: once as fast as
-// the pseudo-terminal goes, once with the line emulated at 9600 baud 8E1.
-#include "device_link/serial_port.h"
-#include "device_link/settings_store.h"
+// Compares complete test runs of Quendal with a bare poll() client, by turns against one
+// zr-terminal-sim: once as fast as the pseudo-terminal goes, once with the line emulated at
+// 9600 baud 8E1. With a display, Quendal's window is shown as an operator sees it, and the
+// real program's start-up time and peak memory are measured too.
+#include "comparison.h"
 #include "figures.h"
-#include "measure.h"
-#include "operator_ui/main_window.h"
+#include "operator_ui/event_dispatcher.h"
 #include "operator_ui/operator_prompt.h"
-#include "run_driver.h"
+#include "pulled_adapter.h"
+#include "run_stream.h"
 #include "sim_process.h"
+#include "startup_probe.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -27,72 +29,8 @@ public:
     }
 };
 
-// Marks the moment a message is asked for, and answers it.
-class StampingPrompt : public OperatorPrompt {
-public:
-    explicit StampingPrompt(std::function<void()> stamp) : stamp_(std::move(stamp)) {}
-    QMessageBox::StandardButton ask(const PromptMessage&) override {
-        stamp_();
-        return QMessageBox::Ok;
-    }
-
-private:
-    std::function<void()> stamp_;
-};
-
-constexpr int echoesPerRun = 32 + 32 + 384;
-// The simulator hangs up on this byte: the first of the recoding table.
-constexpr int firstTableByte = 91;
+constexpr int startups = 5;
 constexpr double bitsPerByte8E1 = 11;
-
-struct Session {
-    std::vector<RunMeasure> runs;
-    std::vector<double> roundTrips;
-    qint64 bytesSent = 0;
-};
-
-Session measure(const QStringList& simArguments, int runs, int roundTrips, const QString& folder) {
-    const QString record = folder + "/record.txt";
-    SimProcess sim(QApplication::applicationDirPath() + "/zr-terminal-sim",
-                   simArguments + QStringList{"--record", record});
-    Session session;
-    if (sim.slavePath().isEmpty()) {
-        std::fprintf(stderr, "zr-terminal-sim did not start\n");
-        return session;
-    }
-    SettingsStore::write(SettingsStore::portsSection, "COM1", sim.slavePath());
-    SilentPrompt prompt;
-    MainWindow window(prompt);
-    window.Form_Load();
-    for (int i = 0; i < runs; ++i)
-        session.runs.push_back(measureRun(window));
-    session.roundTrips = roundTripsUs(window, roundTrips);
-    window.MSComm1->setPortOpen(false);
-    sim.stop();
-    // Each round trip sent one byte, and every 32 of them a three-byte command.
-    const qint64 roundTripBytes = roundTrips + 3 * ((roundTrips + 31) / 32);
-    session.bytesSent = runs > 0 ? (recordedBytes(record) - roundTripBytes) / runs : 0;
-    return session;
-}
-
-// An adapter pulled on the table's first byte, from the loss to the button "OK", which
-// turns just before the one box that names the loss.
-double lossToOkMs() {
-    SimProcess sim(QApplication::applicationDirPath() + "/zr-terminal-sim",
-                   {"--hangup-after", QString::number(firstTableByte)});
-    SettingsStore::write(SettingsStore::portsSection, "COM1", sim.slavePath());
-    QElapsedTimer clock;
-    qint64 lostNs = -1;
-    qint64 okNs = -1;
-    StampingPrompt prompt([&] { okNs = clock.nsecsElapsed(); });
-    MainWindow window(prompt);
-    window.Form_Load();
-    QObject::connect(window.MSComm1, &SerialPort::deviceLost, &window,
-                     [&] { lostNs = clock.nsecsElapsed(); });
-    clock.start();
-    runTests(window);
-    return lostNs < 0 || okNs < lostNs ? -1.0 : double(okNs - lostNs) / 1e6;
-}
 
 Figure figure(const QString& name, const QString& unit, const std::vector<RunMeasure>& runs,
               double (*value)(const RunMeasure&)) {
@@ -102,50 +40,105 @@ Figure figure(const QString& name, const QString& unit, const std::vector<RunMea
     return f;
 }
 
+// Quendal's run time, the reference's, and their ratio run by run.
+void addComparison(std::vector<Figure>& figures, const QString& prefix, const Comparison& c) {
+    figures.push_back(figure(prefix + ".quendal_wall", "ms", c.quendal,
+                             [](const RunMeasure& r) { return r.wallMs; }));
+    figures.push_back({prefix + ".reference_wall", "ms", c.referenceMs});
+    Figure ratio{prefix + ".quendal_over_reference", "x", {}};
+    for (std::size_t i = 0; i < c.quendal.size() && i < c.referenceMs.size(); ++i)
+        ratio.values.push_back(c.quendal[i].wallMs / c.referenceMs[i]);
+    figures.push_back(ratio);
+    figures.push_back(figure(prefix + ".quendal_processor", "ms", c.quendal,
+                             [](const RunMeasure& r) { return r.processorMs; }));
+    figures.push_back({prefix + ".reference_processor", "ms", c.referenceProcessorMs});
+}
+
+void addStartup(std::vector<Figure>& figures, QPoint closeButton, const QString& folder,
+                bool& complete) {
+    StartupProbe probe;
+    const QString record = folder + "/startup-record.txt";
+    SimProcess sim(QApplication::applicationDirPath() + "/zr-terminal-sim", {"--record", record});
+    if (!probe.ready() || sim.slavePath().isEmpty()) {
+        std::fprintf(stderr, "start-up not measured: no xev watcher or no simulator\n");
+        complete = false;
+        return;
+    }
+    Figure toWindow{"start.to_window", "ms", {}}, memory{"start.peak_rss", "MB", {}};
+    for (int i = 0; i < startups; ++i) {
+        const QString config = folder + QStringLiteral("/child-%1").arg(i);
+        QDir().mkpath(config);
+        const StartupMeasure m = probe.measure(QApplication::applicationDirPath() + "/quendal",
+                                               config, sim.slavePath(), record, closeButton);
+        toWindow.values.push_back(m.toWindowMs);
+        memory.values.push_back(m.peakRssMb);
+        complete = complete && m.complete;
+    }
+    figures.push_back(toWindow);
+    figures.push_back(memory);
+}
+
+bool passed(const Comparison& c) {
+    return !c.quendal.empty() && c.referencePassed && c.sameBytes &&
+           std::all_of(c.quendal.begin(), c.quendal.end(),
+                       [](const RunMeasure& r) { return r.passed; });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseEventDispatcher(); // Quendal's runs in here wait as the program's own do
     QTemporaryDir folder;
     qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     const bool json = app.arguments().contains("--json");
-    const int runs = 5;
+    const qsizetype runsAt = app.arguments().indexOf("--runs");
+    const int runs = runsAt >= 0 ? std::max(1, app.arguments().value(runsAt + 1).toInt()) : 10;
+    const bool shown = QGuiApplication::platformName() == QStringLiteral("xcb");
+    std::fprintf(stderr, "Quendal measured in: %s\n",
+                 shown ? "the shown main window with the progress window (xcb)"
+                       : "offscreen windows (no display)");
 
-    const Session plain = measure({}, runs, echoesPerRun, folder.path());
-    const Session line = measure({"--baud", "9600", "--framing", "8E1"}, runs, 0, folder.path());
+    SilentPrompt prompt;
+    const std::vector<StreamWrite> stream = passingRunStream();
+    const int echoesPerRun = int(std::count_if(stream.begin(), stream.end(),
+                                               [](const StreamWrite& w) { return w.awaited; }));
+    const Comparison plain = compareRuns({}, runs, echoesPerRun, shown, prompt, folder.path());
+    const Comparison line =
+        compareRuns({"--baud", "9600", "--framing", "8E1"}, runs, 0, shown, prompt, folder.path());
 
-    std::vector<Figure> figures{
-        figure("plain.run_wall", "ms", plain.runs, [](const RunMeasure& r) { return r.wallMs; }),
-        figure("plain.run_processor", "ms", plain.runs,
-               [](const RunMeasure& r) { return r.processorMs; }),
-        {"plain.round_trip_median", "us", {Figure{"", "", plain.roundTrips}.median()}},
-        {"plain.round_trip_p99", "us", {Figure{"", "", plain.roundTrips}.percentile(99)}},
-        figure("9600.run_wall", "ms", line.runs, [](const RunMeasure& r) { return r.wallMs; })};
-    const double floorMs = double(line.bytesSent + echoesPerRun) * bitsPerByte8E1 / 9600.0 * 1000.0;
+    std::vector<Figure> figures;
+    addComparison(figures, "plain", plain);
+    figures.push_back(
+        {"plain.round_trip_median", "us", {Figure{"", "", plain.roundTripsUs}.median()}});
+    figures.push_back(
+        {"plain.round_trip_p99", "us", {Figure{"", "", plain.roundTripsUs}.percentile(99)}});
+    addComparison(figures, "9600", line);
+    const double lineBytes = double(streamBytes(stream).size() + echoesPerRun);
+    const double floorMs = lineBytes * bitsPerByte8E1 / 9600.0 * 1000.0;
     figures.push_back({"9600.line_floor", "ms", {floorMs}});
-    Figure ratio{"9600.wall_over_floor", "x", {}}, share{"9600.processor_share", "%", {}};
-    for (const RunMeasure& r : line.runs) {
+    Figure ratio{"9600.wall_over_floor", "x", {}};
+    for (const RunMeasure& r : line.quendal)
         ratio.values.push_back(r.wallMs / floorMs);
-        share.values.push_back(100.0 * r.processorMs / r.wallMs);
-    }
     figures.push_back(ratio);
-    figures.push_back(share);
     Figure pulled{"pulled.loss_to_ok", "ms", {}};
-    for (int i = 0; i < runs; ++i)
-        pulled.values.push_back(lossToOkMs());
+    for (int i = 0; i < 5; ++i)
+        pulled.values.push_back(pulledAdapterLossToOkMs());
     figures.push_back(pulled);
+    bool startupComplete = true;
+    if (shown)
+        addStartup(figures, plain.closeButton, folder.path(), startupComplete);
     printFigures(figures, json);
-    const auto passed = [](const Session& s) {
-        return !s.runs.empty() && std::all_of(s.runs.begin(), s.runs.end(),
-                                              [](const RunMeasure& r) { return r.passed; });
-    };
+
     if (!passed(plain) || !passed(line)) {
-        std::fprintf(stderr,
-                     "not every run passed all rows: the figures do not describe a complete run\n");
+        std::fprintf(stderr, "not every run passed, or the two clients sent different bytes: "
+                             "the figures do not describe complete runs\n");
         return 1;
     }
-    return 0;
+    if (!startupComplete)
+        std::fprintf(stderr, "a started quendal did not finish its run or end by itself\n");
+    return startupComplete ? 0 : 1;
 }

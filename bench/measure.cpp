@@ -9,16 +9,12 @@
 #include <QFile>
 #include <sys/resource.h>
 
-namespace {
-
 double processorMs() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
-
-} // namespace
 
 RunMeasure measureRun(MainWindow& window) {
     const double processorBefore = processorMs();
@@ -46,12 +42,9 @@ std::vector<double> roundTripsUs(MainWindow& window, int count) {
     return times;
 }
 
-qint64 recordedBytes(const QString& recordFile) {
+QByteArray recordedStream(const QString& recordFile) {
     QFile file(recordFile);
     if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    qint64 hexDigits = 0;
-    for (const char c : file.readAll())
-        hexDigits += std::isxdigit(static_cast<unsigned char>(c)) ? 1 : 0;
-    return hexDigits / 2;
+        return {};
+    return QByteArray::fromHex(file.readAll());
 }

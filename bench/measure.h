@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -11,6 +12,9 @@ struct RunMeasure {
     bool passed = false;    // every row "OK"
 };
 
+// Processor time of this process so far, user and system.
+double processorMs();
+
 // One complete test run through "Starte Tests" and the progress window.
 RunMeasure measureRun(MainWindow& window);
 
@@ -18,4 +22,4 @@ RunMeasure measureRun(MainWindow& window);
 std::vector<double> roundTripsUs(MainWindow& window, int count);
 
 // The bytes a simulator's record file holds (hex, any number of bytes a line).
-qint64 recordedBytes(const QString& recordFile);
+QByteArray recordedStream(const QString& recordFile);

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "operator_ui/event_dispatcher.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
 #include "operator_ui/qt_translation.h"
@@ -10,6 +11,7 @@
 int main(int argc, char** argv) {
     if (const auto status = CommandLine::answer(argc, argv))
         return *status;
+    chooseEventDispatcher(); // before QApplication, which creates the dispatcher
     QApplication app(argc, argv);
     if (!CommandLine::onlyQtOptions(QApplication::arguments()))
         return 2;

@@ -40,6 +40,11 @@ inline constexpr char fallbackFormatCode = 0x02; // 16 x 4
 inline constexpr int fallbackCols = 16;
 inline constexpr int fallbackRows = 4;
 
+// The step names the titles show.
+inline constexpr const char* interfaceTestName = "Schnittstelle";
+inline constexpr const char* recodingTableName = "Umkodiertabelle";
+inline constexpr const char* displayGeometryName = "Aufloesung";
+
 // Display texts. The fixed-text title fills a 16-column line exactly and wraps by itself.
 QByteArray stepTitle(int stepNumber, const char* name); // "Test N:" CR name
 QByteArray fixedTextsTitle(int stepNumber);             // "Test N:Speichere" "Festtext "

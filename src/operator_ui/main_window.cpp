@@ -94,7 +94,11 @@ void MainWindow::StartCommand_Click() {
         return;
     }
     ProgressForm progress(steps, *MSComm1, state, this);
+    // The progress window covers the controls for the whole run, while every exchange
+    // disables and enables them: one repaint at the end replaces one per toggle.
+    centralWidget()->setUpdatesEnabled(false);
     progress.exec();
+    centralWidget()->setUpdatesEnabled(true);
 }
 
 void MainWindow::DemoCommand_Click() {

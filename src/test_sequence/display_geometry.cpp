@@ -11,7 +11,7 @@ using namespace TerminalCommands;
 QString runDisplayGeometry(StepContext& step, int stepNumber, bool& good) {
     good = true;
     step.write(clearDisplay());
-    step.write(stepTitle(stepNumber, "Aufloesung"));
+    step.write(stepTitle(stepNumber, displayGeometryName));
     step.write(displayFormat());
     const int cols = step.state.TerminalCols;
     const int rows = step.state.TerminalRows;

@@ -10,7 +10,7 @@ namespace {
 
 bool probeAnswered(StepContext& step, int stepNumber) {
     step.write(clearDisplayAndCursor());
-    step.write(stepTitle(stepNumber, "Schnittstelle"));
+    step.write(stepTitle(stepNumber, interfaceTestName));
     step.write(recodingTableTransfer());
     return step.echoed(probeByte, probeTimeOut);
 }

@@ -7,7 +7,7 @@ using namespace TerminalCommands;
 // Every byte of the table goes out even after a missing echo: the terminal counts 32.
 QString runRecodingTable(StepContext& step, int stepNumber, bool& good) {
     step.write(clearDisplay());
-    step.write(stepTitle(stepNumber, "Umkodiertabelle"));
+    step.write(stepTitle(stepNumber, recodingTableName));
     step.write(recodingTableTransfer());
     QString result = Captions::ok;
     for (const char entry : recodingTable()) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -47,6 +48,17 @@ public:
     std::vector<int> calls;
 };
 
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 class TestRunTest : public SimFixture {};
 
 TEST_F(TestRunTest, ACompleteRunProgramsTheTerminalAndPassesEveryRow) {
@@ -66,6 +78,24 @@ TEST_F(TestRunTest, ACompleteRunProgramsTheTerminalAndPassesEveryRow) {
     EXPECT_EQ(terminal.displayLines()[1].substr(0, 9), "Test-Ende");
     EXPECT_TRUE(prompt.shown.empty());
     EXPECT_TRUE(window->centralWidget()->isEnabled());
+}
+
+// A run has 448 waits, each disabling and enabling the controls behind the progress window.
+TEST_F(TestRunTest, TheCoveredControlsArePaintedOnceAfterTheRunNotOncePerWait) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    PaintCounter paints;
+    window->StartCommand->installEventFilter(&paints);
+    bool updatesDuringRun = true;
+    const RunRecord run = runTests(*window, [this, &updatesDuringRun](ProgressForm&) {
+        updatesDuringRun = window->centralWidget()->updatesEnabled();
+    });
+    ASSERT_EQ(run.results, QStringList(7, "OK"));
+    EXPECT_FALSE(updatesDuringRun);
+    EXPECT_LT(paints.count, 10);
+    const int paintsDuringRun = paints.count;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count > paintsDuringRun; }));
+    EXPECT_TRUE(window->StartCommand->isEnabled());
 }
 
 TEST_F(TestRunTest, TheRowsCarryTheirStepsCaptions) {
