@@ -42,7 +42,11 @@ Session measure(const QStringList& simArguments, int runs, int roundTrips, const
         std::fprintf(stderr, "zr-terminal-sim did not start\n");
         return session;
     }
-    SettingsStore::write(SettingsStore::portsSection, "COM1", sim.slavePath());
+    QString error;
+    if (!SettingsStore::write({{SettingsStore::portsSection, "COM1", sim.slavePath()}}, error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return session;
+    }
     SilentPrompt prompt;
     MainWindow window(prompt);
     window.Form_Load();

@@ -66,7 +66,10 @@ void PropertiesDialog::cmdOK_Click() {
         return;
     if (!port_.setSettings(chosenSettings()) || !port_.setHandshaking(FlowSetting))
         return showFailure();
-    saveStoredPortSettings(port_, echo);
+    // What was applied stays in force even when it cannot be stored.
+    QString error;
+    if (!saveStoredPortSettings(port_, echo, QString(), error))
+        prompt_.ask({error, Captions::programTitle, QMessageBox::Warning});
     accept();
 }
 
