@@ -2,8 +2,10 @@
 
 #include "operator_ui/captions.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,6 +45,11 @@ QString writeProblem(const QFileInfo& file) {
     return {};
 }
 
+ino_t inode(const QString& fileName) {
+    struct stat node {};
+    return ::stat(QFile::encodeName(fileName).constData(), &node) == 0 ? node.st_ino : 0;
+}
+
 } // namespace
 
 QString SettingsStore::fileName() {
@@ -71,14 +78,15 @@ bool SettingsStore::write(const QList<Entry>& entries, QString& error) {
     QSettings settings = store();
     for (const Entry& entry : entries)
         settings.setValue(path(entry.section, entry.key), entry.value);
+    const ino_t before = inode(settings.fileName());
     settings.sync();
-    // A malformed file keeps its format error through a rewrite that succeeded, so only the
-    // file system can say whether that rewrite failed.
+    // A malformed file keeps its format error through a rewrite that succeeded; a completed
+    // rewrite shows in a new file in the old one's place.
+    if (settings.status() == QSettings::NoError ||
+        (settings.status() == QSettings::FormatError && inode(settings.fileName()) != before))
+        return true;
     const QFileInfo file(settings.fileName());
     const QString problem = writeProblem(file);
-    if (settings.status() == QSettings::NoError ||
-        (settings.status() == QSettings::FormatError && problem.isEmpty()))
-        return true;
     error = Captions::storeNotSaved(file.filePath(),
                                     problem.isEmpty() ? Captions::storeWriteFailed : problem);
     return false;

@@ -81,16 +81,21 @@ QByteArray readAnything() {
 TEST_F(StoreFileTest, ReadOnlyAndUnreadableFilesAndFoldersAreNamedWithTheCause) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to act as another user";
+    const QByteArray wellFormed = "[Einstellungen]\nEcho=false\n";
+    const QString readOnlyFolder = QStringLiteral("der Ordner %1 ist schreibgeschützt").arg(folder);
     struct Case {
+        QByteArray content;
         mode_t folderMode, fileMode;
         QByteArray (*attempt)();
         QString cause;
     };
-    const Case cases[] = {{0755, 0444, saveAnything, "die Datei ist schreibgeschützt"},
-                          {0555, 0644, saveAnything,
-                           QStringLiteral("der Ordner %1 ist schreibgeschützt").arg(folder)},
-                          {0755, 0200, readAnything, "das Recht, sie zu lesen, fehlt"}};
+    const Case cases[] = {
+        {wellFormed, 0755, 0444, saveAnything, "die Datei ist schreibgeschützt"},
+        {wellFormed, 0555, 0644, saveAnything, readOnlyFolder},
+        {"[Einstellungen\nEcho=false\n", 0555, 0644, saveAnything, readOnlyFolder},
+        {wellFormed, 0755, 0200, readAnything, "das Recht, sie zu lesen, fehlt"}};
     for (const Case& c : cases) {
+        writeRaw(c.content);
         const QByteArray before = bytes();
         const QString said = QString::fromUtf8(
             runAsNobody([&] { return giveToNobody(c.folderMode, c.fileMode); }, c.attempt));
