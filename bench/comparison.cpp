@@ -1,7 +1,6 @@
 #include "comparison.h"
 
 #include "device_link/serial_port.h"
-#include "device_link/settings_store.h"
 #include "operator_ui/main_window.h"
 #include "reference_client.h"
 #include "run_stream.h"
@@ -35,7 +34,8 @@ Comparison compareRuns(const QStringList& simArguments, int runs, int roundTrips
         std::fprintf(stderr, "zr-terminal-sim did not start\n");
         return result;
     }
-    SettingsStore::write(SettingsStore::portsSection, "COM1", sim.slavePath());
+    if (!mapComOneTo(sim.slavePath()))
+        return result;
     const std::vector<StreamWrite> stream = passingRunStream();
     MainWindow window(prompt);
     window.Form_Load();

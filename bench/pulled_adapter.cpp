@@ -1,7 +1,6 @@
 #include "pulled_adapter.h"
 
 #include "device_link/serial_port.h"
-#include "device_link/settings_store.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
 #include "run_driver.h"
@@ -35,7 +34,8 @@ private:
 double pulledAdapterLossToOkMs() {
     SimProcess sim(QApplication::applicationDirPath() + "/zr-terminal-sim",
                    {"--hangup-after", QString::number(firstTableByte)});
-    SettingsStore::write(SettingsStore::portsSection, "COM1", sim.slavePath());
+    if (!mapComOneTo(sim.slavePath()))
+        return -1.0;
     QElapsedTimer clock;
     qint64 lostNs = -1;
     qint64 okNs = -1;

@@ -1,5 +1,9 @@
 #include "sim_process.h"
 
+#include "device_link/settings_store.h"
+
+#include <cstdio>
+
 SimProcess::SimProcess(const QString& program, const QStringList& arguments) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(program, arguments);
@@ -21,4 +25,12 @@ void SimProcess::stop() {
     if (!process_.waitForFinished(3000))
         process_.kill();
     process_.waitForFinished(1000);
+}
+
+bool mapComOneTo(const QString& linePath) {
+    QString error;
+    if (SettingsStore::write({{SettingsStore::portsSection, "COM1", linePath}}, error))
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return false;
 }

@@ -18,3 +18,6 @@ private:
     QProcess process_;
     QString slavePath_;
 };
+
+// Maps COM1 to the simulator's line in the benchmark's own store; false when it cannot.
+bool mapComOneTo(const QString& linePath);

@@ -1,6 +1,11 @@
 #include "settings_store.h"
 
+#include "operator_ui/captions.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,16 +18,76 @@ QString path(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
 }
 
-} // namespace
-
-QString SettingsStore::read(const QString& section, const QString& key) {
-    const QVariant value = store().value(path(section, key));
-    // A hand-edited list ("a, b") reads back as a string list; take it as the text it was.
+// An unquoted hand-written "9600,n,8,1" reads back as a list; take it as the text it was.
+QString text(const QVariant& value) {
     if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
+        return value.toStringList().join(QLatin1Char(','));
     return value.toString();
 }
 
-void SettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    store().setValue(path(section, key), value);
+QString readProblem(const QFileInfo& file, QSettings::Status status) {
+    if (file.isDir())
+        return Captions::storeIsFolder;
+    if (status == QSettings::AccessError)
+        return Captions::storeNotReadable;
+    return Captions::storeMalformed;
+}
+
+// The cause a failed rewrite most likely had; empty when the file and its folder look writable.
+QString writeProblem(const QFileInfo& file) {
+    const QFileInfo folder(file.path());
+    if (file.isDir())
+        return Captions::storeIsFolder;
+    if (file.exists() && !file.isWritable())
+        return Captions::storeFileReadOnly;
+    if (folder.isDir() && !folder.isWritable())
+        return Captions::storeFolderReadOnly(folder.filePath());
+    return {};
+}
+
+ino_t inode(const QString& fileName) {
+    struct stat node {};
+    return ::stat(QFile::encodeName(fileName).constData(), &node) == 0 ? node.st_ino : 0;
+}
+
+} // namespace
+
+QString SettingsStore::fileName() {
+    return store().fileName();
+}
+
+QString SettingsStore::read(const QString& section, const QString& key) {
+    return text(store().value(path(section, key)));
+}
+
+bool SettingsStore::readSection(const QString& section, QHash<QString, QString>& values,
+                                QString& error) {
+    QSettings settings = store();
+    if (settings.status() == QSettings::NoError) {
+        settings.beginGroup(section);
+        for (const QString& key : settings.childKeys())
+            values.insert(key, text(settings.value(key)));
+        return true;
+    }
+    const QFileInfo file(settings.fileName());
+    error = Captions::storeUnreadable(file.filePath(), readProblem(file, settings.status()));
+    return false;
+}
+
+bool SettingsStore::write(const QList<Entry>& entries, QString& error) {
+    QSettings settings = store();
+    for (const Entry& entry : entries)
+        settings.setValue(path(entry.section, entry.key), entry.value);
+    const ino_t before = inode(settings.fileName());
+    settings.sync();
+    // A malformed file keeps its format error through a rewrite that succeeded; a completed
+    // rewrite shows in a new file in the old one's place.
+    if (settings.status() == QSettings::NoError ||
+        (settings.status() == QSettings::FormatError && inode(settings.fileName()) != before))
+        return true;
+    const QFileInfo file(settings.fileName());
+    const QString problem = writeProblem(file);
+    error = Captions::storeNotSaved(file.filePath(),
+                                    problem.isEmpty() ? Captions::storeWriteFailed : problem);
+    return false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 
 // The per-user store: text values addressed by section and key under the application "Quendal".
@@ -10,12 +12,28 @@ inline const QString settingsKey = QStringLiteral("Einstellungen");
 inline const QString commPortKey = QStringLiteral("COM-Anschluß");
 inline const QString handshakingKey = QStringLiteral("Handshaking");
 inline const QString echoKey = QStringLiteral("Echo");
-// Maps "COM<n>" to a device path; only read by the program, written by the technician.
+// Maps "COM<n>" to a device path.
 inline const QString portsSection = QStringLiteral("Anschluesse");
+
+struct Entry {
+    QString section;
+    QString key;
+    QString value;
+};
+
+// The file behind the store, as the operator finds it on disk.
+QString fileName();
 
 // An absent key and an empty value read alike: as the empty text.
 QString read(const QString& section, const QString& key);
-// A failing write is ignored: the store is a convenience, never a reason to stop.
-void write(const QString& section, const QString& key, const QString& value);
+
+// Every key of `section` with its text, read from the file once. Returns false with a German
+// description when the file cannot be read (a folder in its place, no right to read it, not
+// in the store's format); `values` then stays as it was.
+bool readSection(const QString& section, QHash<QString, QString>& values, QString& error);
+
+// Writes all entries in one rewrite of the file, which replaces the old file only once it is
+// complete. Returns false with a German description naming the file and the cause.
+bool write(const QList<Entry>& entries, QString& error);
 
 } // namespace SettingsStore

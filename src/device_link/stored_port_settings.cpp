@@ -7,10 +7,6 @@
 
 namespace {
 
-QString stored(const QString& key) {
-    return SettingsStore::read(SettingsStore::settingsSection, key);
-}
-
 // The stored number must be a whole number that fits `Integer`'s range.
 template <typename Integer>
 bool toNumber(const QString& key, const QString& text, int& value, QString& error) {
@@ -39,9 +35,9 @@ bool failed(const SerialPort& port, QString& error) {
 
 // A stored number that is absent or empty leaves the port as it is.
 template <typename Integer>
-bool applyNumber(SerialPort& port, const QString& key, bool (SerialPort::*apply)(int),
-                 QString& error) {
-    const QString text = stored(key);
+bool applyNumber(SerialPort& port, const StoredEntries& entries, const QString& key,
+                 bool (SerialPort::*apply)(int), QString& error) {
+    const QString text = entries.value(key);
     if (text.isEmpty())
         return true;
     int number = 0;
@@ -52,24 +48,28 @@ bool applyNumber(SerialPort& port, const QString& key, bool (SerialPort::*apply)
 
 } // namespace
 
-bool applyStoredPortSettings(SerialPort& port, QString& error) {
-    const QString settings = stored(SettingsStore::settingsKey);
+bool readStoredPortSettings(StoredEntries& entries, QString& error) {
+    return SettingsStore::readSection(SettingsStore::settingsSection, entries, error);
+}
+
+bool applyStoredPortSettings(SerialPort& port, const StoredEntries& entries, QString& error) {
+    using namespace SettingsStore;
+    const QString settings = entries.value(settingsKey);
     if (!settings.isEmpty() && !port.setSettings(settings))
         return failed(port, error);
-    return applyNumber<qint16>(port, SettingsStore::commPortKey, &SerialPort::setCommPort, error) &&
-           applyNumber<qint32>(port, SettingsStore::handshakingKey, &SerialPort::setHandshaking,
-                               error);
+    return applyNumber<qint16>(port, entries, commPortKey, &SerialPort::setCommPort, error) &&
+           applyNumber<qint32>(port, entries, handshakingKey, &SerialPort::setHandshaking, error);
 }
 
-void saveStoredPortSettings(const SerialPort& port, bool echo) {
+bool saveStoredPortSettings(const SerialPort& port, bool echo, const QString& changedDevice,
+                            QString& error) {
     using namespace SettingsStore;
-    write(settingsSection, settingsKey, port.Settings());
-    write(settingsSection, commPortKey, QString::number(port.CommPort()));
-    write(settingsSection, handshakingKey, QString::number(port.Handshaking()));
-    write(settingsSection, echoKey, echo ? QStringLiteral("true") : QStringLiteral("false"));
-}
-
-void saveDeviceMapping(int commPort, const QString& device) {
-    SettingsStore::write(SettingsStore::portsSection, QStringLiteral("COM%1").arg(commPort),
-                         device);
+    QList<Entry> entries{
+        {settingsSection, settingsKey, port.Settings()},
+        {settingsSection, commPortKey, QString::number(port.CommPort())},
+        {settingsSection, handshakingKey, QString::number(port.Handshaking())},
+        {settingsSection, echoKey, echo ? QStringLiteral("true") : QStringLiteral("false")}};
+    if (!changedDevice.isEmpty())
+        entries.append({portsSection, QStringLiteral("COM%1").arg(port.CommPort()), changedDevice});
+    return write(entries, error);
 }

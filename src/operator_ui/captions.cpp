@@ -39,6 +39,22 @@ QString Captions::outputStalledByFlowControl(int commPort) {
         .arg(commPort);
 }
 
+QString Captions::storeUnreadable(const QString& file, const QString& cause) {
+    return QStringLiteral("Die Einstellungsdatei %1 kann nicht gelesen werden: %2.\r"
+                          "Quendal beginnt mit den Anfangseinstellungen.")
+        .arg(file, cause);
+}
+
+QString Captions::storeNotSaved(const QString& file, const QString& cause) {
+    return QStringLiteral("Die Einstellungen konnten nicht in %1 gespeichert werden: %2.\r"
+                          "Sie gelten nur, bis Quendal beendet wird.")
+        .arg(file, cause);
+}
+
+QString Captions::storeFolderReadOnly(const QString& folder) {
+    return QStringLiteral("der Ordner %1 ist schreibgeschützt").arg(folder);
+}
+
 QString Captions::unsupportedGeometry(int cols, int rows) {
     return QStringLiteral("Auflösung %1x%2 wird nicht unterstützt!\rZR wurde auf 16x4 eingestellt!")
         .arg(cols)

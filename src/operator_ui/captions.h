@@ -27,6 +27,17 @@ QString portInUseAtStartup(int commPort);
 QString portNotOpenedAtStartup(int commPort);
 QString portNotOpenedForRun(int commPort);
 
+// Settings store: what went wrong with the file, and the causes named in it
+QString storeUnreadable(const QString& file, const QString& cause);
+QString storeNotSaved(const QString& file, const QString& cause);
+inline const QString storeIsFolder = QStringLiteral("an ihrer Stelle steht ein Ordner");
+inline const QString storeNotReadable = QStringLiteral("das Recht, sie zu lesen, fehlt");
+inline const QString storeMalformed =
+    QStringLiteral("ihr Inhalt hat nicht das Format einer Einstellungsdatei");
+inline const QString storeFileReadOnly = QStringLiteral("die Datei ist schreibgeschützt");
+QString storeFolderReadOnly(const QString& folder);
+inline const QString storeWriteFailed = QStringLiteral("sie konnte nicht geschrieben werden");
+
 // Progress window
 inline const QString progressWindow = QStringLiteral("Testlauf");
 inline const QStringList stepCaptions{"Schnittstellentest",

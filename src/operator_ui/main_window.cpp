@@ -43,7 +43,11 @@ void MainWindow::Form_Load() {
     cmbZRCols->setCurrentIndex(2);
     state.TestCount = 7;
     QString error;
-    if (applyStoredPortSettings(*MSComm1, error))
+    StoredEntries stored;
+    // A store that cannot be read is said, and the port starts from its own configuration.
+    if (!readStoredPortSettings(stored, error))
+        warn(error);
+    if (applyStoredPortSettings(*MSComm1, stored, error))
         openPortAtStartup();
     else
         warn(error);

@@ -77,9 +77,10 @@ void PropertiesDialog::cmdOK_Click() {
         return;
     if (!port_.setSettings(chosenSettings()) || !port_.setHandshaking(FlowSetting))
         return showFailure();
-    saveStoredPortSettings(port_, echo);
-    if (deviceChanged)
-        saveDeviceMapping(port_.CommPort(), device);
+    // What was applied stays in force even when it cannot be stored.
+    QString error;
+    if (!saveStoredPortSettings(port_, echo, deviceChanged ? device : QString(), error))
+        prompt_.ask({error, Captions::programTitle, QMessageBox::Warning});
     accept();
 }
 

@@ -1,3 +1,4 @@
+#include "device_link/port_directory.h"
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
 #include "device_link/stored_port_settings.h"
@@ -15,7 +16,11 @@ using SettingsStore::settingsKey;
 class StoredPortSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override { TestStore::clear(); }
-    bool apply() { return applyStoredPortSettings(port, error); }
+    bool apply() {
+        StoredEntries entries;
+        return readStoredPortSettings(entries, error) &&
+               applyStoredPortSettings(port, entries, error);
+    }
     SerialPort port;
     QString error;
 };
@@ -69,17 +74,20 @@ TEST_F(StoredPortSettingsTest, ABadHandshakingValueIsReported) {
     }
 }
 
-TEST_F(StoredPortSettingsTest, SavingStoresWhatThePortReports) {
+TEST_F(StoredPortSettingsTest, SavingStoresWhatThePortReportsAndAChangedDevice) {
+    TestStore::mapPort(2, "/dev/ttyUSB0");
     ASSERT_TRUE(port.setSettings("9600,O,8,1"));
     ASSERT_TRUE(port.setCommPort(2));
     ASSERT_TRUE(port.setHandshaking(3));
-    saveStoredPortSettings(port, true);
+    ASSERT_TRUE(saveStoredPortSettings(port, true, QString(), error)) << error.toStdString();
     EXPECT_EQ(TestStore::setting(settingsKey), "9600,o,8,1");
     EXPECT_EQ(TestStore::setting(commPortKey), "2");
     EXPECT_EQ(TestStore::setting(handshakingKey), "3");
     EXPECT_EQ(TestStore::setting(echoKey), "true");
-    saveStoredPortSettings(port, false);
+    EXPECT_EQ(devicePathForPort(2), "/dev/ttyUSB0");
+    ASSERT_TRUE(saveStoredPortSettings(port, false, "/dev/serial/by-id/a,b;c", error));
     EXPECT_EQ(TestStore::setting(echoKey), "false");
+    EXPECT_EQ(devicePathForPort(2), "/dev/serial/by-id/a,b;c");
 }
 
 } // namespace

@@ -15,12 +15,11 @@ void TestStore::clear() {
 }
 
 void TestStore::mapPort(int commPort, const QString& device) {
-    SettingsStore::write(SettingsStore::portsSection, QStringLiteral("COM%1").arg(commPort),
-                         device);
+    store().setValue(SettingsStore::portsSection + QStringLiteral("/COM%1").arg(commPort), device);
 }
 
 void TestStore::setSetting(const QString& key, const QString& value) {
-    SettingsStore::write(SettingsStore::settingsSection, key, value);
+    store().setValue(SettingsStore::settingsSection + QLatin1Char('/') + key, value);
 }
 
 QString TestStore::setting(const QString& key) {

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <functional>
+
+// Runs `prepare` as root, then `work` in a child process that has dropped to uid/gid 65534,
+// where file modes count. Returns what `work` returned, or "preparation failed".
+QByteArray runAsNobody(const std::function<bool()>& prepare,
+                       const std::function<QByteArray()>& work);
