@@ -1,3 +1,4 @@
+#include "as_nobody.h"
 #include "device_link/port_lock.h"
 #include "device_link/serial_port.h"
 #include "pty_pair.h"
@@ -19,33 +20,13 @@
 
 namespace {
 
-constexpr uid_t nobody = 65534;
-
 // Opens COM1 in a child process that has dropped to an unprivileged user (after
 // `prepare`, which runs as root), and returns the description the port gave.
 QString openAsNobody(const std::function<bool()>& prepare) {
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0)
-        return "pipe failed";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeEnds[0]);
-        QByteArray answer = "preparation failed";
-        if (prepare() && ::setgid(nobody) == 0 && ::setuid(nobody) == 0) {
-            SerialPort port;
-            answer = port.setPortOpen(true) ? QByteArray("opened") : port.errorText().toUtf8();
-        }
-        ::write(pipeEnds[1], answer.constData(), answer.size());
-        ::_exit(0);
-    }
-    ::close(pipeEnds[1]);
-    QByteArray answer;
-    char chunk[512];
-    for (ssize_t n; (n = ::read(pipeEnds[0], chunk, sizeof chunk)) > 0;)
-        answer.append(chunk, n);
-    ::close(pipeEnds[0]);
-    ::waitpid(child, nullptr, 0);
-    return QString::fromUtf8(answer);
+    return QString::fromUtf8(runAsNobody(prepare, [] {
+        SerialPort port;
+        return port.setPortOpen(true) ? QByteArray("opened") : port.errorText().toUtf8();
+    }));
 }
 
 class PermissionTest : public ::testing::Test {
