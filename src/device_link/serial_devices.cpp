@@ -39,3 +39,11 @@ const SerialDeviceSource& SerialDeviceSource::system() {
     static const SerialDeviceSource source;
     return source;
 }
+
+bool sameDevice(const QString& one, const QString& other) {
+    const auto node = [](const QString& path) {
+        const QString resolved = QFileInfo(path).canonicalFilePath();
+        return resolved.isEmpty() ? path : resolved;
+    };
+    return one == other || node(one) == node(other);
+}

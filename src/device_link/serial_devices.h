@@ -17,3 +17,6 @@ public:
 
     static const SerialDeviceSource& system();
 };
+
+// Whether two paths name the same device node, such as a by-id link and /dev/ttyUSB0.
+bool sameDevice(const QString& one, const QString& other);

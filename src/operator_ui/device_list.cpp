@@ -13,11 +13,6 @@ namespace {
 // Marks a choice that is not a path of its own, such as "Anderes Gerät …".
 constexpr int otherRole = Qt::UserRole + 1;
 
-QString canonical(const QString& path) {
-    const QString resolved = QFileInfo(path).canonicalFilePath();
-    return resolved.isEmpty() ? path : resolved;
-}
-
 } // namespace
 
 DeviceList::DeviceList(const SerialDeviceSource& devices, QWidget* parent)
@@ -58,7 +53,7 @@ void DeviceList::refill(const QString& selected) {
     addPath(selected, {});
     addItem(Captions::otherDevice);
     setItemData(count() - 1, true, otherRole);
-    setCurrentIndex(findData(selected));
+    setCurrentIndex(indexOfDevice(selected));
     lastChosen_ = chosenPath();
     showChosen();
 }
@@ -68,16 +63,21 @@ void DeviceList::refill(const QString& selected) {
 void DeviceList::addPath(const QString& path, const QString& label) {
     if (path.isEmpty())
         return;
-    for (int i = 0; i < count(); ++i)
-        if (!itemData(i).toString().isEmpty() &&
-            canonical(itemData(i).toString()) == canonical(path))
-            return;
+    if (indexOfDevice(path) >= 0)
+        return;
     QString text = label;
     if (text.isEmpty())
         text = QFileInfo::exists(path) ? path : path + QLatin1Char(' ') + Captions::deviceAbsent;
     const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth) - 32;
     addItem(fontMetrics().elidedText(text, Qt::ElideMiddle, room), path);
     setItemData(count() - 1, path, Qt::ToolTipRole);
+}
+
+int DeviceList::indexOfDevice(const QString& path) const {
+    for (int i = 0; i < count(); ++i)
+        if (!itemData(i).toString().isEmpty() && sameDevice(itemData(i).toString(), path))
+            return i;
+    return -1;
 }
 
 void DeviceList::onActivated(int index) {

@@ -22,6 +22,8 @@ public:
 private:
     void refill(const QString& selected);
     void addPath(const QString& path, const QString& label);
+    // The entry for this device under whichever of its names, or -1.
+    int indexOfDevice(const QString& path) const;
     void onActivated(int index);
     void askForPath();
     void showChosen();

@@ -72,7 +72,7 @@ void PropertiesDialog::optEcho_Click(int index) {
 void PropertiesDialog::cmdOK_Click() {
     const bool echo = EchoSetting;
     const QString device = cboDevice->chosenPath();
-    const bool deviceChanged = device != devicePathForPort(cboPort->currentIndex() + 1);
+    const bool deviceChanged = !sameDevice(device, devicePathForPort(cboPort->currentIndex() + 1));
     if (!applyPortChoice())
         return;
     if (!port_.setSettings(chosenSettings()) || !port_.setHandshaking(FlowSetting))
@@ -91,7 +91,7 @@ bool PropertiesDialog::applyPortChoice() {
     const QString oldDevice = port_.devicePath();
     const int chosen = cboPort->currentIndex() + 1;
     const QString device = cboDevice->chosenPath();
-    if (chosen == old && device == oldDevice)
+    if (chosen == old && sameDevice(device, oldDevice))
         return true;
     port_.setPortOpen(false);
     if (port_.setCommPort(chosen)) {

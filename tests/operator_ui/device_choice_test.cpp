@@ -7,12 +7,15 @@
 #include "scripted_prompt.h"
 #include "test_store.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -121,6 +124,22 @@ TEST_F(DeviceChoiceTest, ADeviceThatDoesNotOpenBringsTheOldOneBackAndStoresNothi
     EXPECT_EQ(port.devicePath(), com1.slavePath());
     EXPECT_EQ(mapping(1), com1.slavePath());
     EXPECT_FALSE(TestStore::hasSetting(SettingsStore::settingsKey));
+}
+
+TEST_F(DeviceChoiceTest, AFoundDeviceUnderAnotherNameIsTheMappedOneAndOkKeepsIt) {
+    QTemporaryDir byId;
+    const QString link = byId.filePath("usb-FTDI_FT232R-if00-port0");
+    ASSERT_TRUE(QFile::link(com1.slavePath(), link));
+    devices.list = {{link, "FT232R, " + link}};
+    ASSERT_TRUE(port.setPortOpen(true));
+    QSignalSpy reopened(&port, &SerialPort::PortOpenChanged);
+    open();
+    EXPECT_EQ(entries(), QStringList({link, "/dev/ttyS0", "Anderes Gerät …"}));
+    EXPECT_EQ(dialog->cboDevice->chosenPath(), link);
+    pressOK();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(reopened.isEmpty());
+    EXPECT_EQ(mapping(1), com1.slavePath());
 }
 
 TEST_F(DeviceChoiceTest, IsCentredWithAFixedWidthWhateverThePath) {
