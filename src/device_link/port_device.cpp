@@ -128,6 +128,10 @@ QString describeOpenFailure(const PortDevice& device, QSerialPort::SerialPortErr
 bool lockDevice(const PortDevice& device, int fd, QString& error) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
         return true;
+    if (errno != EWOULDBLOCK) {
+        error = Captions::openFailed(label(device), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
     const qint64 pid = flockHolder(fd);
     error = Captions::inUseByProgram(label(device), Captions::process(pid, processName(pid)));
     return false;

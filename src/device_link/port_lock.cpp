@@ -1,11 +1,14 @@
 #include "port_lock.h"
 
+#include "operator_ui/captions.h"
 #include "process_info.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <algorithm>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,27 +24,35 @@ QString lockFileName(const QString& canonicalNode) {
 
 QString kindOf(mode_t mode) {
     if (S_ISFIFO(mode))
-        return QStringLiteral("eine Pipe (FIFO)");
+        return Captions::fifoKind;
     if (S_ISLNK(mode))
-        return QStringLiteral("eine symbolische Verknüpfung");
+        return Captions::symlinkKind;
     if (S_ISDIR(mode))
-        return QStringLiteral("ein Verzeichnis");
+        return Captions::directoryKind;
     if (S_ISSOCK(mode))
-        return QStringLiteral("ein Socket");
-    return QStringLiteral("eine Gerätedatei");
+        return Captions::socketKind;
+    return Captions::deviceNodeKind;
 }
 
-// QLockFile writes the process id on a line of its own; older tools write it padded with
-// spaces, sometimes followed by their name.
+// The process id stands first: on a line of its own where QLockFile wrote the file, padded
+// with spaces and followed by a name where older tools did. The file is read through one
+// descriptor that is known to be a plain file, so nothing swapped in meanwhile can block.
 qint64 lockingProcess(const QString& path) {
-    qint64 pid = 0;
-    QString host, program;
-    if (QLockFile(path).getLockInfo(&pid, &host, &program) && pid > 0)
-        return pid;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return 0;
-    return file.read(64).simplified().split(' ').value(0).toLongLong();
+    struct stat file {};
+    char head[64] = {};
+    ssize_t length = 0;
+    if (::fstat(fd, &file) == 0 && S_ISREG(file.st_mode))
+        length = ::read(fd, head, sizeof head);
+    ::close(fd);
+    return QByteArray(head, std::max<ssize_t>(length, 0))
+        .simplified()
+        .split(' ')
+        .value(0)
+        .toLongLong();
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "port_watch.h"
 
-#include "port_device.h"
 #include "serial_port.h"
+
+#include <QFileInfo>
 
 namespace {
 constexpr int lookEveryMs = 1000;
@@ -29,8 +30,6 @@ void PortWatch::look() {
         timer_.stop();
         return;
     }
-    PortDevice device;
-    QString absent;
-    if (locateDevice(commPort_, port_.devicePath(), device, absent))
+    if (QFileInfo::exists(port_.devicePath()))
         port_.setPortOpen(true);
 }

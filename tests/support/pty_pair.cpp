@@ -90,7 +90,9 @@ void PtyPair::hangUp() {
 
 bool PtyPair::slaveLocked() const {
     const int fd = ::open(slavePath_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    if (fd < 0)
+        qFatal("cannot open the slave side to test its lock");
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return locked;
 }
