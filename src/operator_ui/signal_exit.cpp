@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -20,13 +21,24 @@ void forwardToPipe(int signal) {
     errno = savedErrno;
 }
 
-void handleEndingSignals(void (*handler)(int)) {
+// What each signal did before; a signal ignored then (nohup) stays ignored.
+struct sigaction previous[std::size(endingSignals)];
+
+void handleEndingSignals() {
     struct sigaction action {};
-    action.sa_handler = handler;
+    action.sa_handler = forwardToPipe;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : endingSignals)
-        ::sigaction(signal, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(endingSignals); ++i) {
+        ::sigaction(endingSignals[i], nullptr, &previous[i]);
+        if (previous[i].sa_handler != SIG_IGN)
+            ::sigaction(endingSignals[i], &action, nullptr);
+    }
+}
+
+void restoreEndingSignals() {
+    for (std::size_t i = 0; i < std::size(endingSignals); ++i)
+        ::sigaction(endingSignals[i], &previous[i], nullptr);
 }
 
 } // namespace
@@ -37,13 +49,13 @@ SignalExit::SignalExit(bool& cancelRequested, QObject* parent)
         return;
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalExit::onSignal);
-    handleEndingSignals(forwardToPipe);
+    handleEndingSignals();
 }
 
 SignalExit::~SignalExit() {
     if (!notifier_)
         return;
-    handleEndingSignals(SIG_DFL);
+    restoreEndingSignals();
     delete notifier_;
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
