@@ -2,6 +2,7 @@
 
 #include "line_setup.h"
 #include "low_latency.h"
+#include "operator_ui/captions.h"
 #include "port_directory.h"
 
 #include <poll.h>
@@ -140,9 +141,7 @@ bool SerialPort::setOutput(const QByteArray& bytes) {
         return true;
     // Bytes held back now would reach the terminal out of order once the line runs again.
     port_.clear(QSerialPort::Output);
-    return fail(QStringLiteral("Schnittstelle COM%1: Die Ausgabe ist durch die Flusssteuerung "
-                               "angehalten.")
-                    .arg(commPort_));
+    return fail(Captions::outputStopped(commPort_));
 }
 
 void SerialPort::discardInput() {

@@ -153,3 +153,9 @@ QString Captions::process(qint64 pid, const QString& name) {
     return name.isEmpty() ? QStringLiteral(" (Prozess %1)").arg(pid)
                           : QStringLiteral(" (Prozess %1, %2)").arg(pid).arg(name);
 }
+
+QString Captions::outputStopped(int commPort) {
+    return QStringLiteral("Schnittstelle COM%1: Die Ausgabe ist durch die Flusssteuerung "
+                          "angehalten.")
+        .arg(commPort);
+}

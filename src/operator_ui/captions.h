@@ -107,6 +107,13 @@ QString noLockDirectoryRights(const QString& port, const QString& directory, con
 QString notASerialDevice(const QString& port, const QString& node);
 QString deviceNotResponding(const QString& port, const QString& node, const QString& systemText);
 QString openFailed(const QString& port, const QString& systemText);
+// What stands in a lock file's place when it is no plain file.
+inline const QString fifoKind = QStringLiteral("eine Pipe (FIFO)");
+inline const QString symlinkKind = QStringLiteral("eine symbolische Verknüpfung");
+inline const QString directoryKind = QStringLiteral("ein Verzeichnis");
+inline const QString socketKind = QStringLiteral("ein Socket");
+inline const QString deviceNodeKind = QStringLiteral("eine Gerätedatei");
+QString outputStopped(int commPort);
 // " (Prozess 1234, tio)", or nothing when the process is not known.
 QString process(qint64 pid, const QString& name);
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,6 +101,9 @@ TEST(QtTranslationTest, StandardButtonsReadGermanWhateverTheDesktopSpeaks) {
     QMessageBox box(QMessageBox::NoIcon, "Quendal", "?", QMessageBox::Retry | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Retry)->text().remove('&'), "Wiederholen");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Abbrechen");
+    for (auto* translator : qApp->findChildren<QTranslator*>())
+        delete translator;
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST_F(MainWindowTest, ProgrammendeClosesTheWindowWithoutAQuestion) {

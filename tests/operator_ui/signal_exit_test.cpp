@@ -1,4 +1,5 @@
 #include "device_link/exchange.h"
+#include "device_link/port_lock.h"
 #include "device_link/terminal_commands.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -26,8 +28,7 @@ enum class Scene { StartUpBox, Idle, SettingsDialog, RetryBox, ExchangeWait };
 enum Outcome { Ended = 0, LockNeverTaken = 10, LockLeft = 11, StoreChanged = 12, RunGoneOn = 13 };
 
 QString lockFileOf(const std::string& slavePath) {
-    return QStringLiteral("/run/lock/LCK..") +
-           QString::fromStdString(slavePath).mid(5).replace(QLatin1Char('/'), QLatin1Char('_'));
+    return lockFilePath(QFileInfo(QString::fromStdString(slavePath)).canonicalFilePath());
 }
 
 QByteArray storeContents() {
