@@ -234,6 +234,8 @@ TEST_F(StoreFileTest, AKilledSaveLeavesAllOldOrAllNewValues) {
     std::printf("%d kills, %d mixed files, %d kills before the new file was in place\n", kills,
                 mixed, unchanged);
     EXPECT_EQ(mixed, 0);
+    EXPECT_GT(unchanged, 0) << "no kill landed before the new file was in place";
+    EXPECT_LT(unchanged, kills) << "no kill let a save complete";
 }
 
 } // namespace
