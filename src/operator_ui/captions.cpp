@@ -85,11 +85,17 @@ QString Captions::deviceMissing(const QString& port, const QStringList& present)
         .arg(port, found);
 }
 
+// Joining "root" is no cure: such a node first needs a udev rule that hands it to dialout.
 QString Captions::noDeviceRights(const QString& port, const QString& node, const QString& group) {
+    const bool rootOnly = group == QLatin1String("root");
     return QStringLiteral("%1: Keine Berechtigung für das Gerät %2, es gehört der Gruppe „%3“. "
-                          "Abhilfe: sudo adduser $USER %4 eingeben, danach ab- und wieder "
+                          "Abhilfe: %4sudo adduser $USER %5 eingeben, danach ab- und wieder "
                           "anmelden.")
-        .arg(port, node, group, group == QLatin1String("root") ? "dialout" : group);
+        .arg(port, node, group,
+             rootOnly ? QStringLiteral("das Gerät per udev-Regel (GROUP=\"dialout\") der Gruppe "
+                                       "„dialout“ geben, ")
+                      : QString(),
+             rootOnly ? QStringLiteral("dialout") : group);
 }
 
 QString Captions::heldExclusively(const QString& port, const QString& holder) {
