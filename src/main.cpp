@@ -3,6 +3,7 @@
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
 #include "operator_ui/qt_translation.h"
+#include "operator_ui/screen_centre.h"
 #include "operator_ui/signal_exit.h"
 #include "quendal_version.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     MessageBoxPrompt prompt;
     MainWindow window(prompt);
     SignalExit signalExit(window.state.CancelRequested);
+    centreOnScreen(window);
     window.Form_Load();
     window.show();
     return app.exec();

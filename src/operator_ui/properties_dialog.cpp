@@ -6,13 +6,12 @@
 #include "device_link/stored_port_settings.h"
 #include "device_list.h"
 #include "operator_prompt.h"
+#include "screen_centre.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScreen>
 
 PropertiesDialog::PropertiesDialog(SerialPort& port, OperatorPrompt& prompt, QWidget* parent,
                                    const SerialDeviceSource& devices)
@@ -20,14 +19,7 @@ PropertiesDialog::PropertiesDialog(SerialPort& port, OperatorPrompt& prompt, QWi
     setObjectName(QStringLiteral("frmProperties"));
     buildControls(devices);
     LoadPropertySettings();
-    centre();
-}
-
-// Centred once the layout has given the dialog its size, so all of it is on the screen.
-void PropertiesDialog::centre() {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 namespace {

@@ -48,7 +48,6 @@ private:
     QWidget* buildOptions(QWidget* parent);
     void showDevice();
     bool applyPortChoice();
-    void centre();
     QString chosenSettings() const;
     void showFailure();
 

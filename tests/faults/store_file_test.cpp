@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr uid_t nobody = 65534;
-
 class StoreFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -56,8 +54,8 @@ protected:
         const QByteArray folderName = QFile::encodeName(folder);
         const QByteArray fileName = QFile::encodeName(file);
         return ::chmod(QFile::encodeName(folder + "/..").constData(), 0755) == 0 &&
-               ::chown(folderName.constData(), nobody, nobody) == 0 &&
-               ::chown(fileName.constData(), nobody, nobody) == 0 &&
+               ::chown(folderName.constData(), nobodyId, nobodyId) == 0 &&
+               ::chown(fileName.constData(), nobodyId, nobodyId) == 0 &&
                ::chmod(fileName.constData(), fileMode) == 0 &&
                ::chmod(folderName.constData(), folderMode) == 0;
     }

@@ -6,7 +6,6 @@
 
 QByteArray runAsNobody(const std::function<bool()>& prepare,
                        const std::function<QByteArray()>& work) {
-    constexpr uid_t nobody = 65534;
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0)
         return "pipe failed";
@@ -14,8 +13,8 @@ QByteArray runAsNobody(const std::function<bool()>& prepare,
     if (child == 0) {
         ::close(pipeEnds[0]);
         QByteArray answer = "preparation failed";
-        if (prepare() && ::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 &&
-            ::setuid(nobody) == 0)
+        if (prepare() && ::setgroups(0, nullptr) == 0 && ::setgid(nobodyId) == 0 &&
+            ::setuid(nobodyId) == 0)
             answer = work();
         (void)!::write(pipeEnds[1], answer.constData(), answer.size());
         ::_exit(0);

@@ -1,6 +1,7 @@
 #include "sim_fixture.h"
 
 #include "device_link/serial_port.h"
+#include "device_link/settings_store.h"
 #include "test_store.h"
 
 #include <QTest>
@@ -11,7 +12,7 @@ void SimFixture::start(const zrsim::SimOptions& options, int handshaking) {
     TestStore::clear();
     TestStore::mapPort(1, QString::fromStdString(sim->slavePath()));
     if (handshaking != 0)
-        TestStore::setSetting(QStringLiteral("Handshaking"), QString::number(handshaking));
+        TestStore::setSetting(SettingsStore::handshakingKey, QString::number(handshaking));
     window = std::make_unique<MainWindow>(prompt);
     window->Form_Load();
     ASSERT_TRUE(window->MSComm1->PortOpen());
