@@ -1,6 +1,7 @@
 #include "sim_process.h"
 
 #include "device_link/settings_store.h"
+#include "test_sequence/captions.h"
 
 #include <cstdio>
 
@@ -28,9 +29,9 @@ void SimProcess::stop() {
 }
 
 bool mapComOneTo(const QString& linePath) {
-    QString error;
-    if (SettingsStore::write({{SettingsStore::portsSection, "COM1", linePath}}, error))
+    SettingsStore::Problem problem;
+    if (SettingsStore::write({{SettingsStore::portsSection, "COM1", linePath}}, problem))
         return true;
-    std::fprintf(stderr, "%s\n", qPrintable(error));
+    std::fprintf(stderr, "%s\n", qPrintable(Captions::describe(problem)));
     return false;
 }

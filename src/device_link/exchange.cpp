@@ -1,8 +1,7 @@
 #include "exchange.h"
 
-#include "operator_ui/captions.h"
-#include "operator_ui/operator_prompt.h"
 #include "serial_port.h"
+#include "wait_observer.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -14,9 +13,8 @@ namespace {
 constexpr qsizetype idleReceiveLimit = 64 * 1024;
 } // namespace
 
-Exchange::Exchange(SerialPort& port, OperatorPrompt& prompt, const bool& cancelRequested,
-                   QObject* parent)
-    : QObject(parent), port_(port), prompt_(prompt), cancelRequested_(cancelRequested) {
+Exchange::Exchange(SerialPort& port, const bool& cancelRequested, QObject* parent)
+    : QObject(parent), port_(port), cancelRequested_(cancelRequested) {
     TimeOutTimer.setObjectName(QStringLiteral("TimeOutTimer"));
     TimeOutTimer.setSingleShot(true);
     TimeOutTimer.setTimerType(Qt::PreciseTimer);
@@ -50,16 +48,18 @@ QByteArray Exchange::SendAndWaitFor(const QByteArray& cmd, const QByteArray& wai
     QByteArray reply;
     port_.discardInput();
     ReceivedText.clear();
-    setWindowEnabled(false);
+    setWaiting(true);
+    waited_.start();
     const bool reportTimeOut = TimeOutTime >= 0;
     StartTimeOutTimer(static_cast<qint16>(std::min(32767, std::abs(int(TimeOutTime)))));
     port_.setOutput(cmd);
     // Each pass sleeps until the port, the timer or the operator has something to say.
     for (;;) {
         if (cancelRequested_ || TimedOut) {
-            setWindowEnabled(true);
-            if (TimedOut && reportTimeOut)
-                prompt_.ask({Captions::noAnswer(QString::fromLatin1(cmd)), Captions::programTitle});
+            const bool tell = TimedOut && reportTimeOut;
+            finish(reply + ReceivedText, false);
+            if (tell && observer_)
+                observer_->noAnswer(cmd);
             return {};
         }
         if (!ReceivedText.isEmpty()) {
@@ -68,17 +68,27 @@ QByteArray Exchange::SendAndWaitFor(const QByteArray& cmd, const QByteArray& wai
             reply += ReceivedText;
             ReceivedText.clear();
             if (reply.indexOf(waitfor, searchFrom) >= 0) {
-                setWindowEnabled(true);
                 TimeOutTimer.stop();
-                return reply;
+                return finish(std::move(reply), true);
             }
         }
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }
 
-void Exchange::setWindowEnabled(bool enabled) {
-    waiting_ = !enabled;
-    if (window_)
-        window_->setEnabled(enabled);
+QByteArray Exchange::finish(QByteArray reply, bool answered) {
+    LastWaitMs = waited_.elapsed();
+    LastReply = reply;
+    setWaiting(false);
+    return answered ? std::move(reply) : QByteArray();
+}
+
+void Exchange::setWaiting(bool waiting) {
+    waiting_ = waiting;
+    if (!observer_)
+        return;
+    if (waiting)
+        observer_->waitStarted();
+    else
+        observer_->waitEnded();
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
-#include <QWidget>
 
-class OperatorPrompt;
 class SerialPort;
+class WaitObserver;
 
 // The request/reply exchange with the terminal: send a text, then wait until an awaited
 // text has come back, the time-out has elapsed or the operator has cancelled.
@@ -15,8 +14,7 @@ class Exchange : public QObject {
     Q_OBJECT
 
 public:
-    Exchange(SerialPort& port, OperatorPrompt& prompt, const bool& cancelRequested,
-             QObject* parent = nullptr);
+    Exchange(SerialPort& port, const bool& cancelRequested, QObject* parent = nullptr);
 
     // Returns everything received during the exchange, or an empty text on time-out or
     // cancel. A negative time-out waits as long but stays silent; 0 sets no limit.
@@ -26,20 +24,24 @@ public:
     // Receive handler of the port: collects what arrived for the next pass of a wait.
     void MSComm1_OnComm();
 
-    // The controls that must not start a second operation while a wait runs.
-    void setWindowToDisable(QWidget* window) { window_ = window; }
+    // Who hears of each wait's start, end and reported time-out; none by default.
+    void setObserver(WaitObserver* observer) { observer_ = observer; }
     bool isWaiting() const { return waiting_; }
 
     QByteArray ReceivedText;
+    // What the last exchange got back, answered or not, and how long it waited.
+    QByteArray LastReply;
+    qint64 LastWaitMs = 0;
     bool TimedOut = false;
     QTimer TimeOutTimer;
 
 private:
-    void setWindowEnabled(bool enabled);
+    void setWaiting(bool waiting);
+    QByteArray finish(QByteArray reply, bool answered);
 
     SerialPort& port_;
-    OperatorPrompt& prompt_;
     const bool& cancelRequested_;
-    QPointer<QWidget> window_;
+    WaitObserver* observer_ = nullptr;
+    QElapsedTimer waited_;
     bool waiting_ = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "port_problem.h"
+
 #include <QSerialPort>
 #include <QString>
 
@@ -11,15 +13,16 @@ struct PortDevice {
     bool isPty = false;
 };
 
-// Resolves `path` for COM<commPort>; on failure returns false with a German description.
+// Resolves `path` for COM<commPort>; on failure returns false with the reason in `problem`.
 // A lock file that is not a plain file counts as a failure: opening it could hang.
-bool locateDevice(int commPort, const QString& path, PortDevice& device, QString& error);
+bool locateDevice(int commPort, const QString& path, PortDevice& device, PortProblem& problem);
 
-// Says in German why QSerialPort could not open the device: the device missing, no rights,
-// held exclusively, locked by a running or a dead program, or not a serial device at all.
-QString describeOpenFailure(const PortDevice& device, QSerialPort::SerialPortError error,
-                            const QString& systemText);
+// Finds why QSerialPort could not open the device, from the most specific evidence on: the
+// device missing, a lock file of a running program, another tool's flock(), no rights, an
+// exclusive hold. It opens the node itself only when nothing cheaper explains the failure.
+PortProblem diagnoseOpenFailure(const PortDevice& device, QSerialPort::SerialPortError error,
+                                const QString& systemText);
 
 // Takes flock() on the open device, as other serial tools do; on failure returns false with
-// a German description naming the process that holds it.
-bool lockDevice(const PortDevice& device, int fd, QString& error);
+// the process that holds it in `problem`.
+bool lockDevice(const PortDevice& device, int fd, PortProblem& problem);

@@ -1,6 +1,5 @@
 #include "port_lock.h"
 
-#include "operator_ui/captions.h"
 #include "process_info.h"
 
 #include <QFile>
@@ -22,16 +21,16 @@ QString lockFileName(const QString& canonicalNode) {
     return QStringLiteral("/LCK..") + name;
 }
 
-QString kindOf(mode_t mode) {
+PortProblem::FileKind kindOf(mode_t mode) {
     if (S_ISFIFO(mode))
-        return Captions::fifoKind;
+        return PortProblem::Fifo;
     if (S_ISLNK(mode))
-        return Captions::symlinkKind;
+        return PortProblem::Symlink;
     if (S_ISDIR(mode))
-        return Captions::directoryKind;
+        return PortProblem::Directory;
     if (S_ISSOCK(mode))
-        return Captions::socketKind;
-    return Captions::deviceNodeKind;
+        return PortProblem::Socket;
+    return PortProblem::DeviceNode;
 }
 
 // The process id stands first: on a line of its own where QLockFile wrote the file, padded

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "port_problem.h"
+
 #include <QString>
 
 // The lock file QSerialPort takes for a device, and what stands in its place now.
@@ -8,7 +10,7 @@ struct LockFile {
 
     QString path; // empty when no lock directory can be used at all
     State state = Absent;
-    QString kind; // for NotRegular: what it is instead, in German
+    PortProblem::FileKind kind = PortProblem::DeviceNode; // for NotRegular: what it is instead
     qint64 pid = 0;
     QString program;
 };

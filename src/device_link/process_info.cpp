@@ -5,12 +5,17 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <csignal>
+#include <limits>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+// A number no process can have is never running: cut to pid_t it could become kill(0, 0),
+// which asks about this very process group.
 bool isRunning(qint64 pid) {
-    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
 QString processName(qint64 pid) {
@@ -21,10 +26,11 @@ QString processName(qint64 pid) {
 }
 
 // /proc/locks names the locked file as "major:minor:inode", the numbers of the device in hex.
-qint64 flockHolder(int fd) {
-    struct stat node {};
+namespace {
+
+qint64 flockHolderOfNode(const struct stat& node) {
     QFile locks(QStringLiteral("/proc/locks"));
-    if (::fstat(fd, &node) != 0 || !locks.open(QIODevice::ReadOnly))
+    if (!locks.open(QIODevice::ReadOnly))
         return 0;
     const QString file = QStringLiteral("%1:%2:%3")
                              .arg(major(node.st_dev), 2, 16, QLatin1Char('0'))
@@ -36,6 +42,18 @@ qint64 flockHolder(int fd) {
             return fields[4].toLongLong();
     }
     return 0;
+}
+
+} // namespace
+
+qint64 flockHolder(int fd) {
+    struct stat node {};
+    return ::fstat(fd, &node) == 0 ? flockHolderOfNode(node) : 0;
+}
+
+qint64 flockHolderOf(const QString& path) {
+    struct stat node {};
+    return ::stat(QFile::encodeName(path).constData(), &node) == 0 ? flockHolderOfNode(node) : 0;
 }
 
 qint64 processUsing(const QString& canonicalNode) {

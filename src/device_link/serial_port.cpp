@@ -2,7 +2,6 @@
 
 #include "line_setup.h"
 #include "low_latency.h"
-#include "operator_ui/captions.h"
 #include "port_directory.h"
 
 #include <poll.h>
@@ -20,19 +19,22 @@ SerialPort::~SerialPort() {
     close();
 }
 
-bool SerialPort::fail(const QString& description) {
-    error_ = description;
+bool SerialPort::fail(PortProblem::Kind kind, const QString& detail, int value) {
+    problem_ = {};
+    problem_.kind = kind;
+    problem_.commPort = commPort_;
+    problem_.path = devicePath();
+    problem_.node = device_.canonical;
+    problem_.detail = detail;
+    problem_.value = value;
     return false;
 }
 
 bool SerialPort::setCommPort(int commPort) {
     if (commPort < 1 || commPort > highestCommPort)
-        return fail(QStringLiteral("Ungültige Portnummer %1: zulässig sind 1 bis %2.")
-                        .arg(commPort)
-                        .arg(highestCommPort));
+        return fail(PortProblem::InvalidPortNumber, {}, commPort);
     if (PortOpen())
-        return fail(QStringLiteral("Die Portnummer kann nur bei geschlossener Schnittstelle "
-                                   "geändert werden."));
+        return fail(PortProblem::PortNumberWhileOpen);
     commPort_ = commPort;
     devicePath_.clear();
     return true;
@@ -44,8 +46,9 @@ QString SerialPort::devicePath() const {
 
 bool SerialPort::setSettings(const QString& settings) {
     LineSettings parsed;
-    if (!parseLineSettings(settings, parsed, error_))
-        return false;
+    QString why;
+    if (!parseLineSettings(settings, parsed, why))
+        return fail(PortProblem::InvalidSettings, why);
     if (PortOpen() && !applyToDevice(parsed, handshaking_))
         return false;
     settings_ = parsed;
@@ -54,8 +57,7 @@ bool SerialPort::setSettings(const QString& settings) {
 
 bool SerialPort::setHandshaking(int handshaking) {
     if (handshaking < NoHandshaking || handshaking > XonXoffAndRtsCts)
-        return fail(
-            QStringLiteral("Ungültiges Handshaking %1: zulässig sind 0 bis 3.").arg(handshaking));
+        return fail(PortProblem::InvalidHandshaking, {}, handshaking);
     if (PortOpen() && !applyToDevice(settings_, handshaking))
         return false;
     handshaking_ = handshaking;
@@ -78,7 +80,7 @@ bool SerialPort::applyToDevice(const LineSettings& settings, int handshaking) {
         return true;
     QString ignored;
     applyLineSetup(port_, settings_, handshaking_, ignored);
-    return fail(refusal);
+    return fail(PortProblem::SetupRefused, refusal);
 }
 
 bool SerialPort::setPortOpen(bool open) {
@@ -91,16 +93,16 @@ bool SerialPort::setPortOpen(bool open) {
 
 bool SerialPort::open() {
     if (PortOpen())
-        return fail(QStringLiteral("Schnittstelle COM%1 ist bereits geöffnet.").arg(commPort_));
-    if (!locateDevice(commPort_, devicePath(), device_, error_))
+        return fail(PortProblem::AlreadyOpen);
+    if (!locateDevice(commPort_, devicePath(), device_, problem_))
         return false;
     port_.setPortName(device_.canonical);
     if (!port_.open(QIODevice::ReadWrite)) {
-        error_ = describeOpenFailure(device_, port_.error(), port_.errorString());
+        problem_ = diagnoseOpenFailure(device_, port_.error(), port_.errorString());
         port_.clearError();
         return false;
     }
-    if (!lockDevice(device_, int(port_.handle()), error_) ||
+    if (!lockDevice(device_, int(port_.handle()), problem_) ||
         !applyToDevice(settings_, handshaking_)) {
         port_.close();
         return false;
@@ -120,7 +122,7 @@ void SerialPort::close() {
 
 QByteArray SerialPort::Input() {
     if (!PortOpen()) {
-        fail(QStringLiteral("Schnittstelle COM%1 ist nicht geöffnet.").arg(commPort_));
+        fail(PortProblem::NotOpen);
         return {};
     }
     return port_.readAll();
@@ -128,12 +130,10 @@ QByteArray SerialPort::Input() {
 
 bool SerialPort::setOutput(const QByteArray& bytes) {
     if (!PortOpen())
-        return fail(QStringLiteral("Schnittstelle COM%1 ist nicht geöffnet.").arg(commPort_));
+        return fail(PortProblem::NotOpen);
     stalled_ = false;
     if (port_.write(bytes) != bytes.size())
-        return fail(QStringLiteral("Schnittstelle COM%1: Senden fehlgeschlagen (%2).")
-                        .arg(commPort_)
-                        .arg(port_.errorString()));
+        return fail(PortProblem::SendFailed, port_.errorString());
     port_.flush();
     if (!PortOpen())
         return false;
@@ -141,7 +141,7 @@ bool SerialPort::setOutput(const QByteArray& bytes) {
         return true;
     // Bytes held back now would reach the terminal out of order once the line runs again.
     port_.clear(QSerialPort::Output);
-    return fail(Captions::outputStopped(commPort_));
+    return fail(PortProblem::OutputStopped);
 }
 
 void SerialPort::discardInput() {
@@ -174,9 +174,7 @@ void SerialPort::onPortError(QSerialPort::SerialPortError error) {
         emit outputStalled();
         return;
     }
-    error_ = QStringLiteral("Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).")
-                 .arg(commPort_)
-                 .arg(port_.errorString());
+    fail(PortProblem::ConnectionLost, port_.errorString());
     close();
     emit deviceLost();
 }

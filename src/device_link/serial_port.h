@@ -8,8 +8,8 @@
 #include <QSerialPort>
 
 // The program's serial port: port number, line format, flow control, open state, input,
-// output and a receive notification. Every failing call returns false and leaves a German
-// description in errorText(), which the program shows to the operator unchanged.
+// output and a receive notification. Every failing call returns false and leaves the reason
+// in problem(), which the windows and the production run word for the operator.
 class SerialPort : public QObject {
     Q_OBJECT
 
@@ -42,7 +42,7 @@ public:
     void discardInput();
     int CommEvent() const { return commEvent_; }
 
-    QString errorText() const { return error_; }
+    const PortProblem& problem() const { return problem_; }
 
 signals:
     void OnComm();
@@ -54,7 +54,7 @@ signals:
     void outputStalled();
 
 private:
-    bool fail(const QString& description);
+    bool fail(PortProblem::Kind kind, const QString& detail = {}, int value = 0);
     bool open();
     bool applyToDevice(const LineSettings& settings, int handshaking);
     void close();
@@ -70,5 +70,5 @@ private:
     int handshaking_ = 0;
     int commEvent_ = 0;
     bool stalled_ = false;
-    QString error_;
+    PortProblem problem_;
 };

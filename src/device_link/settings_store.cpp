@@ -1,7 +1,5 @@
 #include "settings_store.h"
 
-#include "operator_ui/captions.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -25,24 +23,26 @@ QString text(const QVariant& value) {
     return value.toString();
 }
 
-QString readProblem(const QFileInfo& file, QSettings::Status status) {
+SettingsStore::Problem readProblem(const QFileInfo& file, QSettings::Status status) {
+    using Problem = SettingsStore::Problem;
     if (file.isDir())
-        return Captions::storeIsFolder;
+        return {Problem::Unreadable, Problem::IsFolder, file.filePath()};
     if (status == QSettings::AccessError)
-        return Captions::storeNotReadable;
-    return Captions::storeMalformed;
+        return {Problem::Unreadable, Problem::NotReadable, file.filePath()};
+    return {Problem::Unreadable, Problem::Malformed, file.filePath()};
 }
 
-// The cause a failed rewrite most likely had; empty when the file and its folder look writable.
-QString writeProblem(const QFileInfo& file) {
+// The cause a failed rewrite most likely had.
+SettingsStore::Problem writeProblem(const QFileInfo& file) {
+    using Problem = SettingsStore::Problem;
     const QFileInfo folder(file.path());
     if (file.isDir())
-        return Captions::storeIsFolder;
+        return {Problem::NotSaved, Problem::IsFolder, file.filePath()};
     if (file.exists() && !file.isWritable())
-        return Captions::storeFileReadOnly;
+        return {Problem::NotSaved, Problem::FileReadOnly, file.filePath()};
     if (folder.isDir() && !folder.isWritable())
-        return Captions::storeFolderReadOnly(folder.filePath());
-    return {};
+        return {Problem::NotSaved, Problem::FolderReadOnly, file.filePath(), folder.filePath()};
+    return {Problem::NotSaved, Problem::WriteFailed, file.filePath()};
 }
 
 ino_t inode(const QString& fileName) {
@@ -61,7 +61,7 @@ QString SettingsStore::read(const QString& section, const QString& key) {
 }
 
 bool SettingsStore::readSection(const QString& section, QHash<QString, QString>& values,
-                                QString& error) {
+                                Problem& problem) {
     QSettings settings = store();
     if (settings.status() == QSettings::NoError) {
         settings.beginGroup(section);
@@ -69,12 +69,11 @@ bool SettingsStore::readSection(const QString& section, QHash<QString, QString>&
             values.insert(key, text(settings.value(key)));
         return true;
     }
-    const QFileInfo file(settings.fileName());
-    error = Captions::storeUnreadable(file.filePath(), readProblem(file, settings.status()));
+    problem = readProblem(QFileInfo(settings.fileName()), settings.status());
     return false;
 }
 
-bool SettingsStore::write(const QList<Entry>& entries, QString& error) {
+bool SettingsStore::write(const QList<Entry>& entries, Problem& problem) {
     QSettings settings = store();
     for (const Entry& entry : entries)
         settings.setValue(path(entry.section, entry.key), entry.value);
@@ -85,9 +84,6 @@ bool SettingsStore::write(const QList<Entry>& entries, QString& error) {
     if (settings.status() == QSettings::NoError ||
         (settings.status() == QSettings::FormatError && inode(settings.fileName()) != before))
         return true;
-    const QFileInfo file(settings.fileName());
-    const QString problem = writeProblem(file);
-    error = Captions::storeNotSaved(file.filePath(),
-                                    problem.isEmpty() ? Captions::storeWriteFailed : problem);
+    problem = writeProblem(QFileInfo(settings.fileName()));
     return false;
 }

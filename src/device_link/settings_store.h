@@ -15,6 +15,16 @@ inline const QString echoKey = QStringLiteral("Echo");
 // Maps "COM<n>" to a device path.
 inline const QString portsSection = QStringLiteral("Anschluesse");
 
+// Why the store's file could not be read or written, as data for the operator's message.
+struct Problem {
+    enum Kind { Unreadable, NotSaved };
+    enum Cause { IsFolder, NotReadable, Malformed, FileReadOnly, FolderReadOnly, WriteFailed };
+    Kind kind = Unreadable;
+    Cause cause = WriteFailed;
+    QString file;
+    QString folder; // for FolderReadOnly
+};
+
 struct Entry {
     QString section;
     QString key;
@@ -27,13 +37,13 @@ QString fileName();
 // An absent key and an empty value read alike: as the empty text.
 QString read(const QString& section, const QString& key);
 
-// Every key of `section` with its text, read from the file once. Returns false with a German
-// description when the file cannot be read (a folder in its place, no right to read it, not
-// in the store's format); `values` then stays as it was.
-bool readSection(const QString& section, QHash<QString, QString>& values, QString& error);
+// Every key of `section` with its text, read from the file once. Returns false with the cause
+// when the file cannot be read (a folder in its place, no right to read it, not in the
+// store's format); `values` then stays as it was.
+bool readSection(const QString& section, QHash<QString, QString>& values, Problem& problem);
 
 // Writes all entries in one rewrite of the file, which replaces the old file only once it is
-// complete. Returns false with a German description naming the file and the cause.
-bool write(const QList<Entry>& entries, QString& error);
+// complete. Returns false with the file and the cause.
+bool write(const QList<Entry>& entries, Problem& problem);
 
 } // namespace SettingsStore

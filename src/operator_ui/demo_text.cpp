@@ -2,7 +2,7 @@
 
 #include "device_link/serial_port.h"
 #include "device_link/terminal_commands.h"
-#include "shared_state.h"
+#include "test_sequence/shared_state.h"
 
 bool sendDemoText(SerialPort& port, const SharedState& state) {
     using namespace TerminalCommands;

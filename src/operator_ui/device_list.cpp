@@ -1,7 +1,7 @@
 #include "device_list.h"
 
-#include "captions.h"
 #include "device_link/serial_devices.h"
+#include "test_sequence/captions.h"
 
 #include <QFileInfo>
 #include <QInputDialog>

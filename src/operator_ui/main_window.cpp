@@ -1,14 +1,14 @@
 #include "main_window.h"
 
-#include "captions.h"
 #include "demo_text.h"
 #include "device_link/exchange.h"
 #include "device_link/port_watch.h"
 #include "device_link/serial_port.h"
-#include "device_link/stored_port_settings.h"
 #include "operator_prompt.h"
+#include "operator_ui/progress_form.h"
 #include "properties_dialog.h"
-#include "test_sequence/progress_form.h"
+#include "test_sequence/captions.h"
+#include "test_sequence/stored_port_settings.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -17,14 +17,15 @@
 
 MainWindow::MainWindow(OperatorPrompt& prompt, QWidget* parent)
     : QMainWindow(parent), MSComm1(new SerialPort(this)),
-      exchange(new Exchange(*MSComm1, prompt, state.CancelRequested, this)),
-      steps(*MSComm1, *exchange, state, prompt), prompt_(prompt) {
+      exchange(new Exchange(*MSComm1, state.CancelRequested, this)), questions(prompt),
+      steps(*MSComm1, *exchange, state, questions), prompt_(prompt) {
     setObjectName(QStringLiteral("frmMain"));
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
     buildControls();
     // Disabling the window itself would disable the modal progress window with it, and
     // with it "Abbrechen"; the controls are all the wait must keep from being used.
-    exchange->setWindowToDisable(centralWidget());
+    waitingControls_ = std::make_unique<WaitingControls>(centralWidget(), prompt_);
+    exchange->setObserver(waitingControls_.get());
     connect(MSComm1, &SerialPort::PortOpenChanged, this, &MainWindow::updateStatusBar);
     new PortWatch(*MSComm1, this);
 }
@@ -68,7 +69,8 @@ void MainWindow::openPortAtStartup() {
 
 // The message keeps its words; the serial component's description says the true cause.
 void MainWindow::portFailure(const QString& text, const QString& title) {
-    prompt_.ask({text, title, QMessageBox::NoIcon, QMessageBox::Ok, MSComm1->errorText()});
+    prompt_.ask({text, title, QMessageBox::NoIcon, QMessageBox::Ok,
+                 Captions::describe(MSComm1->problem())});
 }
 
 void MainWindow::updateStatusBar() {
@@ -97,7 +99,8 @@ void MainWindow::StartCommand_Click() {
         portFailure(Captions::portNotOpenedForRun(MSComm1->CommPort()), Captions::programTitle);
         return;
     }
-    ProgressForm progress(steps, *MSComm1, state, this);
+    TestRun run(steps, *MSComm1, state, questions);
+    ProgressForm progress(run, prompt_, this);
     // The progress window covers the controls for the whole run, while every exchange
     // disables and enables them: one repaint at the end replaces one per toggle.
     centralWidget()->setUpdatesEnabled(false);
@@ -107,7 +110,7 @@ void MainWindow::StartCommand_Click() {
 
 void MainWindow::DemoCommand_Click() {
     if (!sendDemoText(*MSComm1, state))
-        warn(MSComm1->errorText());
+        warn(Captions::describe(MSComm1->problem()));
 }
 
 void MainWindow::CommProps_Click() {

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "shared_state.h"
+#include "prompt_questions.h"
+#include "test_sequence/shared_state.h"
 #include "test_sequence/test_steps.h"
+#include "waiting_controls.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class Exchange;
 class OperatorPrompt;
@@ -37,6 +40,7 @@ public:
     SharedState state;
     SerialPort* MSComm1 = nullptr;
     Exchange* exchange = nullptr;
+    PromptQuestions questions;
     TestSteps steps;
 
     QPushButton* StartCommand = nullptr;
@@ -57,4 +61,5 @@ private:
     void portFailure(const QString& text, const QString& title);
 
     OperatorPrompt& prompt_;
+    std::unique_ptr<WaitingControls> waitingControls_;
 };

@@ -1,5 +1,5 @@
-#include "captions.h"
 #include "main_window.h"
+#include "test_sequence/captions.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
 #include "properties_dialog.h"
 
-#include "captions.h"
 #include "device_link/port_directory.h"
 #include "device_link/serial_port.h"
-#include "device_link/stored_port_settings.h"
 #include "device_list.h"
 #include "operator_prompt.h"
 #include "screen_centre.h"
+#include "test_sequence/captions.h"
+#include "test_sequence/stored_port_settings.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -105,7 +105,8 @@ QString PropertiesDialog::chosenSettings() const {
 }
 
 void PropertiesDialog::showFailure() {
-    prompt_.ask({port_.errorText(), Captions::programTitle, QMessageBox::Warning});
+    prompt_.ask(
+        {Captions::describe(port_.problem()), Captions::programTitle, QMessageBox::Warning});
 }
 
 void PropertiesDialog::cmdCancel_Click() {

@@ -1,7 +1,7 @@
+#include "captions.h"
 #include "device_link/terminal_commands.h"
-#include "operator_ui/captions.h"
-#include "operator_ui/operator_prompt.h"
-#include "operator_ui/shared_state.h"
+#include "run_questions.h"
+#include "shared_state.h"
 #include "step_context.h"
 
 using namespace TerminalCommands;
@@ -20,6 +20,6 @@ QString runDisplayGeometry(StepContext& step, int stepNumber, bool& good) {
         return Captions::ok;
     }
     step.write(byte(fallbackFormatCode));
-    step.prompt.ask({Captions::unsupportedGeometry(cols, rows), Captions::attentionTitle});
+    step.questions.tell({Captions::unsupportedGeometry(cols, rows), Captions::attentionTitle});
     return Captions::ok;
 }

@@ -1,5 +1,5 @@
+#include "captions.h"
 #include "device_link/terminal_commands.h"
-#include "operator_ui/captions.h"
 #include "step_context.h"
 
 using namespace TerminalCommands;

@@ -1,7 +1,7 @@
+#include "captions.h"
 #include "device_link/terminal_commands.h"
-#include "operator_ui/captions.h"
-#include "operator_ui/operator_prompt.h"
-#include "operator_ui/shared_state.h"
+#include "run_questions.h"
+#include "shared_state.h"
 #include "step_context.h"
 
 using namespace TerminalCommands;
@@ -23,15 +23,16 @@ QString runInterfaceTest(StepContext& step, int stepNumber, bool& good) {
         // A probe cut short by "Abbrechen" says nothing about the link: no box for it.
         if (step.state.CancelRequested)
             return Captions::stepCancelled;
-        const PromptMessage question{Captions::linkFault, Captions::programTitle,
-                                     QMessageBox::NoIcon, QMessageBox::Retry | QMessageBox::Cancel};
-        if (step.prompt.ask(question) != QMessageBox::Retry) {
+        if (!step.questions.retryProbe({Captions::linkFault, Captions::programTitle})) {
             step.state.CancelRequested = true;
             return Captions::stepCancelled;
         }
     }
-    // The fillers complete the 32 data bytes ESC "&u" expects; their echoes do not count.
+    // The fillers complete the 32 data bytes ESC "&u" expects; their echoes do not count,
+    // so a missing one is no failure of the step either.
+    const qsizetype counted = step.failures.size();
     for (int i = 0; i < probeFillers; ++i)
         step.echoed(probeByte, probeTimeOut);
+    step.failures.resize(counted);
     return Captions::ok;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "step_result.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
 class Exchange;
-class OperatorPrompt;
+class RunQuestions;
 class SerialPort;
 struct SharedState;
 
@@ -13,8 +15,9 @@ struct StepContext {
     SerialPort& port;
     Exchange& exchange;
     SharedState& state;
-    OperatorPrompt& prompt;
-    qint16 timeOutSign = -1; // +1 reports time-outs to the operator, -1 keeps them silent
+    RunQuestions& questions;
+    QList<ExchangeFailure>& failures; // every echo that did not come back, for the details
+    qint16 timeOutSign = -1;          // +1 reports time-outs to the operator, -1 keeps them silent
 
     // A failed write is ignored: the missing echoes that follow fail the step, and a pulled
     // adapter has cancelled the run already.

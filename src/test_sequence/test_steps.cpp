@@ -1,19 +1,20 @@
 #include "test_steps.h"
 
-#include "operator_ui/captions.h"
-#include "operator_ui/shared_state.h"
+#include "captions.h"
+#include "shared_state.h"
 #include "step_context.h"
 
 TestSteps::TestSteps(SerialPort& port, Exchange& exchange, SharedState& state,
-                     OperatorPrompt& prompt)
-    : port_(port), exchange_(exchange), state_(state), prompt_(prompt) {}
+                     RunQuestions& questions)
+    : port_(port), exchange_(exchange), state_(state), questions_(questions) {}
 
 QString TestSteps::Test_Function(qint16 index, const bool& ShowMsgs, bool& good) {
     good = true;
+    LastFailures.clear();
     if (state_.CancelRequested)
         return Captions::stepCancelled;
     TimeOutSign = ShowMsgs ? 1 : -1;
-    StepContext step{port_, exchange_, state_, prompt_, TimeOutSign};
+    StepContext step{port_, exchange_, state_, questions_, LastFailures, TimeOutSign};
     const int stepNumber = index + 1;
     switch (index) {
     case 0:

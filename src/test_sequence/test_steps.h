@@ -1,9 +1,11 @@
 #pragma once
 
+#include "step_result.h"
+
 #include <QString>
 
 class Exchange;
-class OperatorPrompt;
+class RunQuestions;
 class SerialPort;
 struct SharedState;
 
@@ -11,19 +13,21 @@ struct SharedState;
 // 2 display geometry, 3 fixed texts; 4 to 6 pass without action.
 class TestSteps {
 public:
-    TestSteps(SerialPort& port, Exchange& exchange, SharedState& state, OperatorPrompt& prompt);
+    TestSteps(SerialPort& port, Exchange& exchange, SharedState& state, RunQuestions& questions);
 
     virtual ~TestSteps() = default;
 
     virtual QString Test_Function(qint16 index, const bool& ShowMsgs, bool& good);
-    OperatorPrompt& prompt() const { return prompt_; }
+    RunQuestions& questions() const { return questions_; }
 
     // The sign of every time-out of the last step: +1 when it showed messages.
     qint16 TimeOutSign = 1;
+    // The exchanges of the last step that did not get their echo.
+    QList<ExchangeFailure> LastFailures;
 
 private:
     SerialPort& port_;
     Exchange& exchange_;
     SharedState& state_;
-    OperatorPrompt& prompt_;
+    RunQuestions& questions_;
 };

@@ -1,5 +1,6 @@
 #include "device_link/exchange.h"
 #include "device_link/serial_port.h"
+#include "operator_ui/waiting_controls.h"
 #include "pty_pair.h"
 #include "scripted_prompt.h"
 #include "test_store.h"
@@ -18,7 +19,7 @@ protected:
         TestStore::clear();
         TestStore::mapPort(1, terminal.slavePath());
         ASSERT_TRUE(port.setPortOpen(true));
-        exchange.setWindowToDisable(&window);
+        exchange.setObserver(&controls);
     }
     // The terminal answers `bytes` after `ms`, while the exchange waits.
     void answerAfter(int ms, const QByteArray& bytes) {
@@ -36,8 +37,9 @@ protected:
     SerialPort port;
     ScriptedPrompt prompt;
     bool cancel = false;
-    Exchange exchange{port, prompt, cancel};
+    Exchange exchange{port, cancel};
     QWidget window;
+    WaitingControls controls{&window, prompt};
     bool windowEnabledDuringWait = true;
     QElapsedTimer clock;
 };

@@ -1,5 +1,6 @@
 #include "device_link/serial_port.h"
 #include "pty_pair.h"
+#include "test_sequence/captions.h"
 #include "test_store.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ TEST_F(SerialPortTest, OpensTheMappedDeviceWithTheInitialConfiguration) {
     EXPECT_EQ(port.Settings(), "9600,e,8,1");
     EXPECT_EQ(port.Handshaking(), 0);
     QSignalSpy changes(&port, &SerialPort::PortOpenChanged);
-    ASSERT_TRUE(port.setPortOpen(true)) << port.errorText().toStdString();
+    ASSERT_TRUE(port.setPortOpen(true)) << Captions::describe(port.problem()).toStdString();
     EXPECT_TRUE(port.PortOpen());
     EXPECT_EQ(changes.size(), 1);
 }
@@ -34,10 +35,10 @@ TEST_F(SerialPortTest, OpensTheMappedDeviceWithTheInitialConfiguration) {
 TEST_F(SerialPortTest, APseudoTerminalTakesEveryValidFormatAsItStands) {
     ASSERT_TRUE(port.setPortOpen(true));
     for (const char* settings : {"115200,E,7,1.5", "300,m,5,2", "9600,o,4,1"}) {
-        ASSERT_TRUE(port.setSettings(settings)) << port.errorText().toStdString();
+        ASSERT_TRUE(port.setSettings(settings)) << Captions::describe(port.problem()).toStdString();
         EXPECT_EQ(port.Settings(), QString(settings).toLower());
     }
-    EXPECT_TRUE(port.setHandshaking(3)) << port.errorText().toStdString();
+    EXPECT_TRUE(port.setHandshaking(3)) << Captions::describe(port.problem()).toStdString();
     EXPECT_FALSE(port.setHandshaking(4));
     EXPECT_FALSE(port.setSettings("9600,x,8,1"));
     EXPECT_EQ(port.Settings(), "9600,o,4,1");
@@ -70,8 +71,10 @@ TEST_F(SerialPortTest, OpeningFailsWithADescriptionThatSaysWhy) {
         TestStore::mapPort(2, device);
         ASSERT_TRUE(port.setCommPort(2));
         EXPECT_FALSE(port.setPortOpen(true)) << device.toStdString();
-        EXPECT_TRUE(port.errorText().contains("COM2")) << port.errorText().toStdString();
-        EXPECT_TRUE(port.errorText().contains(reason)) << port.errorText().toStdString();
+        EXPECT_TRUE(Captions::describe(port.problem()).contains("COM2"))
+            << Captions::describe(port.problem()).toStdString();
+        EXPECT_TRUE(Captions::describe(port.problem()).contains(reason))
+            << Captions::describe(port.problem()).toStdString();
         EXPECT_FALSE(port.PortOpen());
     }
 }
@@ -85,8 +88,8 @@ TEST_F(SerialPortTest, APortHeldElsewhereIsRefusedAlsoThroughALink) {
     ASSERT_TRUE(other.setPortOpen(true));
     ASSERT_TRUE(port.setCommPort(2));
     EXPECT_FALSE(port.setPortOpen(true));
-    EXPECT_TRUE(port.errorText().contains("anderen Programm verwendet"))
-        << port.errorText().toStdString();
+    EXPECT_TRUE(Captions::describe(port.problem()).contains("anderen Programm verwendet"))
+        << Captions::describe(port.problem()).toStdString();
     EXPECT_FALSE(other.setPortOpen(true)) << "an open port cannot be opened again";
     EXPECT_TRUE(other.PortOpen());
 }
@@ -110,7 +113,8 @@ TEST_F(SerialPortTest, AVanishedDeviceClosesThePortOnce) {
     EXPECT_FALSE(changes.first().first().toBool());
     EXPECT_EQ(lost.size(), 1);
     EXPECT_FALSE(port.setOutput("x"));
-    EXPECT_TRUE(port.errorText().contains("nicht geöffnet")) << port.errorText().toStdString();
+    EXPECT_TRUE(Captions::describe(port.problem()).contains("nicht geöffnet"))
+        << Captions::describe(port.problem()).toStdString();
 }
 
 // With Xon/Xoff the kernel acts on a received XOFF: the next write cannot go out.

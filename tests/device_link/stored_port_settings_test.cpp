@@ -1,7 +1,7 @@
 #include "device_link/port_directory.h"
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
-#include "device_link/stored_port_settings.h"
+#include "test_sequence/stored_port_settings.h"
 #include "test_store.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 #include "device_link/port_watch.h"
 #include "device_link/serial_port.h"
 #include "modal_driver.h"
-#include "operator_ui/captions.h"
 #include "operator_ui/main_window.h"
 #include "run_driver.h"
 #include "scripted_prompt.h"
 #include "sim/slave_link.h"
 #include "sim_fixture.h"
+#include "test_sequence/captions.h"
 #include "test_store.h"
 
 #include <QPushButton>

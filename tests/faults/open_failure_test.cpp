@@ -1,6 +1,7 @@
 #include "device_link/port_lock.h"
 #include "device_link/serial_port.h"
 #include "pty_pair.h"
+#include "test_sequence/captions.h"
 #include "test_store.h"
 
 #include <QFile>
@@ -29,7 +30,7 @@ protected:
     QString refusal() {
         EXPECT_FALSE(port.setPortOpen(true));
         EXPECT_FALSE(port.PortOpen());
-        return port.errorText();
+        return Captions::describe(port.problem());
     }
 
     PtyPair pty;
@@ -64,7 +65,7 @@ TEST_F(OpenFailureTest, AnotherToolsFlockIsRespectedAndOursIsHeldWhileOpen) {
     EXPECT_FALSE(QFileInfo::exists(lockPath)) << "the refused port leaves no lock file";
     ::close(other);
 
-    ASSERT_TRUE(port.setPortOpen(true)) << port.errorText().toStdString();
+    ASSERT_TRUE(port.setPortOpen(true)) << Captions::describe(port.problem()).toStdString();
     EXPECT_TRUE(pty.slaveLocked());
     port.setPortOpen(false);
     EXPECT_FALSE(pty.slaveLocked());
@@ -82,7 +83,7 @@ TEST_F(OpenFailureTest, ALockFileOfARunningProgramNamesItsProcess) {
 TEST_F(OpenFailureTest, ANodeThatIsNoTerminalIsNotASerialDevice) {
     TestStore::mapPort(1, "/dev/null");
     EXPECT_TRUE(refusal().contains("/dev/null ist kein serielles Gerät"))
-        << port.errorText().toStdString();
+        << Captions::describe(port.problem()).toStdString();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "device_link/port_lock.h"
 #include "device_link/serial_port.h"
 #include "pty_pair.h"
+#include "test_sequence/captions.h"
 #include "test_store.h"
 
 #include <QDir>
@@ -25,7 +26,8 @@ namespace {
 QString openAsNobody(const std::function<bool()>& prepare) {
     return QString::fromUtf8(runAsNobody(prepare, [] {
         SerialPort port;
-        return port.setPortOpen(true) ? QByteArray("opened") : port.errorText().toUtf8();
+        return port.setPortOpen(true) ? QByteArray("opened")
+                                      : Captions::describe(port.problem()).toUtf8();
     }));
 }
 

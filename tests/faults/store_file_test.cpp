@@ -2,11 +2,11 @@
 #include "device_link/port_directory.h"
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
-#include "device_link/stored_port_settings.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/properties_dialog.h"
 #include "pty_pair.h"
 #include "scripted_prompt.h"
+#include "test_sequence/stored_port_settings.h"
 #include "test_store.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "device_link/serial_port.h"
-#include "operator_ui/captions.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/qt_translation.h"
 #include "pty_pair.h"
 #include "scripted_prompt.h"
+#include "test_sequence/captions.h"
 #include "test_store.h"
 
 #include <QComboBox>

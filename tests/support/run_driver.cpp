@@ -1,7 +1,7 @@
 #include "run_driver.h"
 
 #include "operator_ui/main_window.h"
-#include "test_sequence/progress_form.h"
+#include "operator_ui/progress_form.h"
 
 #include <QApplication>
 #include <QLabel>

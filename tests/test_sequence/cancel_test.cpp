@@ -1,8 +1,8 @@
 #include "device_link/exchange.h"
 #include "operator_ui/main_window.h"
+#include "operator_ui/progress_form.h"
 #include "run_driver.h"
 #include "sim_fixture.h"
-#include "test_sequence/progress_form.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>

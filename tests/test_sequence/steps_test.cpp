@@ -2,6 +2,7 @@
 #include "operator_ui/main_window.h"
 #include "run_driver.h"
 #include "sim_fixture.h"
+#include "test_sequence/captions.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -112,7 +113,7 @@ TEST_F(StepsTest, TheDemoTextOnAClosedPortIsReportedAndSendsNothing) {
     EXPECT_EQ(prompt.shown[0].icon, QMessageBox::Warning);
     EXPECT_EQ(prompt.shown[0].title, "Quendal");
     EXPECT_EQ(prompt.shown[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(prompt.shown[0].text, window->MSComm1->errorText());
+    EXPECT_EQ(prompt.shown[0].text, Captions::describe(window->MSComm1->problem()));
     EXPECT_TRUE(prompt.shown[0].text.contains("nicht geöffnet"));
     EXPECT_TRUE(settled().isEmpty());
     EXPECT_EQ(window->state.TerminalCols, 20);

@@ -1,9 +1,9 @@
 #include "device_link/serial_port.h"
 #include "operator_ui/main_window.h"
+#include "operator_ui/progress_form.h"
 #include "run_driver.h"
 #include "scripted_prompt.h"
 #include "sim_fixture.h"
-#include "test_sequence/progress_form.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -99,7 +99,8 @@ TEST_F(TestRunTest, TheCoveredControlsArePaintedOnceAfterTheRunNotOncePerWait) {
 }
 
 TEST_F(TestRunTest, TheRowsCarryTheirStepsCaptions) {
-    ProgressForm form(window->steps, *window->MSComm1, window->state, window.get());
+    TestRun run(window->steps, *window->MSComm1, window->state, window->questions);
+    ProgressForm form(run, prompt, window.get());
     const QStringList captions{"Schnittstellentest",
                                "Umkodiertabelle",
                                "Displaygeometrie",
@@ -116,8 +117,9 @@ TEST_F(TestRunTest, TheRowsCarryTheirStepsCaptions) {
 }
 
 TEST_F(TestRunTest, ARunCallsEveryStepOnceInOrderAndOnlyOncePerWindow) {
-    CountingSteps steps(*window->MSComm1, *window->exchange, window->state, prompt);
-    ProgressForm form(steps, *window->MSComm1, window->state, window.get());
+    CountingSteps steps(*window->MSComm1, *window->exchange, window->state, window->questions);
+    TestRun run(steps, *window->MSComm1, window->state, window->questions);
+    ProgressForm form(run, prompt, window.get());
     once([&] { return form.CancelCommand->text() == "OK"; },
          [&] {
              QEvent activate(QEvent::WindowActivate);

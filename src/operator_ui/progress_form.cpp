@@ -1,12 +1,7 @@
 #include "progress_form.h"
 
-#include "device_link/line_setup.h"
-#include "device_link/serial_port.h"
-#include "device_link/terminal_commands.h"
-#include "operator_ui/captions.h"
-#include "operator_ui/operator_prompt.h"
-#include "operator_ui/shared_state.h"
-#include "test_steps.h"
+#include "operator_prompt.h"
+#include "test_sequence/captions.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -20,19 +15,31 @@ const QColor failed(255, 0, 0);
 const QColor cancelled(255, 255, 0);
 // Rows 5 and 6 belong to steps that do nothing; they run but are not shown.
 constexpr int shownRows = 5;
+
+const QColor& colourOf(StepResult::Outcome outcome) {
+    switch (outcome) {
+    case StepResult::Passed:
+        return passed;
+    case StepResult::Failed:
+        return failed;
+    case StepResult::Cancelled:
+        break;
+    }
+    return cancelled;
+}
 } // namespace
 
-ProgressForm::ProgressForm(TestSteps& steps, SerialPort& port, SharedState& state, QWidget* parent)
-    : QDialog(parent), steps_(steps), port_(port), state_(state) {
+ProgressForm::ProgressForm(TestRun& run, OperatorPrompt& prompt, QWidget* parent)
+    : QDialog(parent), run_(run), prompt_(prompt) {
     setObjectName(QStringLiteral("ProgressForm"));
     setWindowTitle(Captions::progressWindow);
     buildRows();
-    state_.CancelRequested = false;
     CancelCommand->setText(Captions::cancel);
     RunPending = true;
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    connect(&port_, &SerialPort::deviceLost, this, &ProgressForm::onDeviceLost);
-    connect(&port_, &SerialPort::outputStalled, this, [this] { outputStalled_ |= running(); });
+    connect(&run_, &TestRun::stepStarted, this, &ProgressForm::showStarted);
+    connect(&run_, &TestRun::stepFinished, this, &ProgressForm::showFinished);
+    connect(&run_, &TestRun::finished, this, [this] { CancelCommand->setText(Captions::ok); });
 }
 
 void ProgressForm::buildRows() {
@@ -46,6 +53,7 @@ void ProgressForm::buildRows() {
         ResultLabel[i]->setFrameShape(QFrame::Panel);
         ResultLabel[i]->setFrameShadow(QFrame::Sunken);
         ResultLabel[i]->setAutoFillBackground(true);
+        ResultLabel[i]->installEventFilter(this);
         TestLabel[i]->setVisible(i < shownRows);
         ResultLabel[i]->setVisible(i < shownRows);
         grid->addWidget(TestLabel[i], i, 0);
@@ -62,31 +70,26 @@ void ProgressForm::Form_Activate() {
     if (!RunPending)
         return;
     RunPending = false;
-    state_.CancelRequested = deviceLost_;
     const QColor buttonFace = palette().color(QPalette::Button);
-    for (int i = 0; i < state_.TestCount && i < rowCount; ++i)
+    for (int i = 0; i < rowCount; ++i)
         showResult(i, ResultLabel[i]->text(), buttonFace);
-    for (int i = 0; i < state_.TestCount && i < rowCount; ++i)
-        runStep(i);
-    if (!state_.CancelRequested)
-        writeBanner();
-    CancelCommand->setText(Captions::ok);
-    reportLineTrouble();
+    run_.run();
 }
 
-void ProgressForm::runStep(int index) {
-    if (state_.CancelRequested) {
-        showResult(index, Captions::stepCancelled, cancelled);
+void ProgressForm::showStarted(int index) {
+    if (index < rowCount)
+        ResultLabel[index]->setText(Captions::stepRunning);
+}
+
+void ProgressForm::showFinished(const StepResult& step) {
+    if (step.index >= rowCount)
         return;
-    }
-    ResultLabel[index]->setText(Captions::stepRunning);
-    const bool showMsgs = false;
-    bool good = true;
-    const QString result = steps_.Test_Function(static_cast<qint16>(index), showMsgs, good);
-    if (state_.CancelRequested)
-        showResult(index, Captions::stepCancelled, cancelled);
-    else
-        showResult(index, result, good ? passed : failed);
+    showResult(step.index, step.result, colourOf(step.outcome));
+    failures_[step.index] = step.failures;
+    ResultLabel[step.index]->setToolTip(
+        step.failures.isEmpty() ? QString() : Captions::failedExchanges(step.failures));
+    if (!step.failures.isEmpty())
+        ResultLabel[step.index]->setCursor(Qt::PointingHandCursor);
 }
 
 void ProgressForm::showResult(int index, const QString& text, const QColor& colour) {
@@ -97,32 +100,22 @@ void ProgressForm::showResult(int index, const QString& text, const QColor& colo
     label->setPalette(shade);
 }
 
-void ProgressForm::writeBanner() {
-    using namespace TerminalCommands;
-    port_.setOutput(bannerSpaces());
-    port_.setOutput(clearDisplay());
-    port_.setOutput(bannerGeometry(state_.TerminalCols, state_.TerminalRows));
-    port_.setOutput(bannerEnd());
+// The same list as the tooltip, in a box that stays until the technician has read it.
+void ProgressForm::showFailures(int index) {
+    prompt_.ask({Captions::failedExchangesIntro(TestLabel[index]->text()),
+                 Captions::failedExchangesTitle, QMessageBox::Information, QMessageBox::Ok,
+                 Captions::failedExchanges(failures_[index])});
 }
 
-// A device gone mid-run ends the run as "Abbrechen" would: every remaining wait is futile.
-void ProgressForm::onDeviceLost() {
-    if (!running())
-        return;
-    deviceLost_ = true;
-    state_.CancelRequested = true;
-}
-
-// A stall under RTS/CTS alone has another cause than the table's bytes; the rows tell it.
-void ProgressForm::reportLineTrouble() {
-    const int commPort = port_.CommPort();
-    const int flow = port_.Handshaking();
-    if (deviceLost_)
-        steps_.prompt().ask(
-            {Captions::connectionLost(commPort), Captions::programTitle, QMessageBox::Warning});
-    else if (outputStalled_ && (flow == XonXoff || flow == XonXoffAndRtsCts))
-        steps_.prompt().ask({Captions::outputStalledByFlowControl(commPort), Captions::programTitle,
-                             QMessageBox::Warning});
+bool ProgressForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && !running()) {
+        for (int i = 0; i < rowCount; ++i)
+            if (watched == ResultLabel[i] && !failures_[i].isEmpty()) {
+                showFailures(i);
+                return true;
+            }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool ProgressForm::running() const {
@@ -130,10 +123,10 @@ bool ProgressForm::running() const {
 }
 
 void ProgressForm::CancelCommand_Click() {
-    if (running())
-        state_.CancelRequested = true;
-    else
+    if (!running())
         done(QDialog::Accepted);
+    else if (run_.running())
+        run_.cancel();
 }
 
 bool ProgressForm::event(QEvent* event) {

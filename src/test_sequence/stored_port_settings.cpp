@@ -1,7 +1,8 @@
 #include "stored_port_settings.h"
 
-#include "serial_port.h"
-#include "settings_store.h"
+#include "captions.h"
+#include "device_link/serial_port.h"
+#include "device_link/settings_store.h"
 
 #include <limits>
 
@@ -13,15 +14,12 @@ bool toNumber(const QString& key, const QString& text, int& value, QString& erro
     bool isNumber = false;
     const qlonglong number = text.trimmed().toLongLong(&isNumber);
     if (!isNumber) {
-        error = QStringLiteral("Der gespeicherte Wert „%1“ unter „%2“ ist keine ganze Zahl.")
-                    .arg(text.left(60), key);
+        error = Captions::storedNotANumber(text, key);
         return false;
     }
     if (number < std::numeric_limits<Integer>::min() ||
         number > std::numeric_limits<Integer>::max()) {
-        error = QStringLiteral("Der gespeicherte Wert „%1“ unter „%2“ liegt außerhalb des "
-                               "Zahlenbereichs.")
-                    .arg(text.left(60), key);
+        error = Captions::storedOutOfRange(text, key);
         return false;
     }
     value = static_cast<int>(number);
@@ -29,7 +27,7 @@ bool toNumber(const QString& key, const QString& text, int& value, QString& erro
 }
 
 bool failed(const SerialPort& port, QString& error) {
-    error = port.errorText();
+    error = Captions::describe(port.problem());
     return false;
 }
 
@@ -49,7 +47,11 @@ bool applyNumber(SerialPort& port, const StoredEntries& entries, const QString& 
 } // namespace
 
 bool readStoredPortSettings(StoredEntries& entries, QString& error) {
-    return SettingsStore::readSection(SettingsStore::settingsSection, entries, error);
+    SettingsStore::Problem problem;
+    if (SettingsStore::readSection(SettingsStore::settingsSection, entries, problem))
+        return true;
+    error = Captions::describe(problem);
+    return false;
 }
 
 bool applyStoredPortSettings(SerialPort& port, const StoredEntries& entries, QString& error) {
@@ -71,5 +73,9 @@ bool saveStoredPortSettings(const SerialPort& port, bool echo, const QString& ch
         {settingsSection, echoKey, echo ? QStringLiteral("true") : QStringLiteral("false")}};
     if (!changedDevice.isEmpty())
         entries.append({portsSection, QStringLiteral("COM%1").arg(port.CommPort()), changedDevice});
-    return write(entries, error);
+    SettingsStore::Problem problem;
+    if (write(entries, problem))
+        return true;
+    error = Captions::describe(problem);
+    return false;
 }

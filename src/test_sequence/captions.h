@@ -1,7 +1,12 @@
 #pragma once
 
+#include "device_link/port_problem.h"
+#include "device_link/settings_store.h"
+
 #include <QString>
 #include <QStringList>
+
+struct ExchangeFailure;
 
 // Every caption and message the operator sees, in one place.
 namespace Captions {
@@ -27,16 +32,10 @@ QString portInUseAtStartup(int commPort);
 QString portNotOpenedAtStartup(int commPort);
 QString portNotOpenedForRun(int commPort);
 
-// Settings store: what went wrong with the file, and the causes named in it
-QString storeUnreadable(const QString& file, const QString& cause);
-QString storeNotSaved(const QString& file, const QString& cause);
-inline const QString storeIsFolder = QStringLiteral("an ihrer Stelle steht ein Ordner");
-inline const QString storeNotReadable = QStringLiteral("das Recht, sie zu lesen, fehlt");
-inline const QString storeMalformed =
-    QStringLiteral("ihr Inhalt hat nicht das Format einer Einstellungsdatei");
-inline const QString storeFileReadOnly = QStringLiteral("die Datei ist schreibgesch체tzt");
-QString storeFolderReadOnly(const QString& folder);
-inline const QString storeWriteFailed = QStringLiteral("sie konnte nicht geschrieben werden");
+// Settings store: what went wrong with the file, and the values read from it
+QString describe(const SettingsStore::Problem& problem);
+QString storedNotANumber(const QString& text, const QString& key);
+QString storedOutOfRange(const QString& text, const QString& key);
 
 // Progress window
 inline const QString progressWindow = QStringLiteral("Testlauf");
@@ -53,6 +52,10 @@ inline const QString stepRunning = QStringLiteral("Test l채uft");
 inline const QString stepCancelled = QStringLiteral("abgebrochen");
 QString connectionLost(int commPort);
 QString outputStalledByFlowControl(int commPort);
+// What a red row tells of the exchanges that did not get their echo.
+inline const QString failedExchangesTitle = QStringLiteral("Fehlende Echos");
+QString failedExchangesIntro(const QString& stepCaption);
+QString failedExchanges(const QList<ExchangeFailure>& failures);
 
 // Test steps and the exchange
 inline const QString linkFault =
@@ -94,26 +97,9 @@ inline const QString otherDevicePrompt = QStringLiteral("Pfad des seriellen Ger�
 inline const QString noDeviceFound = QStringLiteral("Kein serielles Ger채t gefunden");
 inline const QString deviceAbsent = QStringLiteral("(nicht angeschlossen)");
 
-// Why a port could not be opened. `port` names it as portDevice() does; each text ends
-// with what the operator can do about it.
-QString portDevice(int commPort, const QString& path);
-QString deviceMissing(const QString& port, const QStringList& present);
-QString noDeviceRights(const QString& port, const QString& node, const QString& group);
-QString heldExclusively(const QString& port, const QString& holder);
-QString inUseByProgram(const QString& port, const QString& holder);
-QString staleLockFile(const QString& port, const QString& lockFile, qint64 pid);
-QString lockFileNotRegular(const QString& port, const QString& lockFile, const QString& kind);
-QString noLockDirectoryRights(const QString& port, const QString& directory, const QString& group);
-QString notASerialDevice(const QString& port, const QString& node);
-QString deviceNotResponding(const QString& port, const QString& node, const QString& systemText);
-QString openFailed(const QString& port, const QString& systemText);
-// What stands in a lock file's place when it is no plain file.
-inline const QString fifoKind = QStringLiteral("eine Pipe (FIFO)");
-inline const QString symlinkKind = QStringLiteral("eine symbolische Verkn체pfung");
-inline const QString directoryKind = QStringLiteral("ein Verzeichnis");
-inline const QString socketKind = QStringLiteral("ein Socket");
-inline const QString deviceNodeKind = QStringLiteral("eine Ger채tedatei");
-QString outputStopped(int commPort);
+// Why the port refused: each text of a failed opening names the port and ends with what
+// the operator can do about it.
+QString describe(const PortProblem& problem);
 // " (Prozess 1234, tio)", or nothing when the process is not known.
 QString process(qint64 pid, const QString& name);
 

@@ -1,0 +1,108 @@
+#include "test_run.h"
+
+#include "captions.h"
+#include "device_link/line_setup.h"
+#include "device_link/serial_port.h"
+#include "device_link/terminal_commands.h"
+#include "run_questions.h"
+#include "shared_state.h"
+#include "test_steps.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+
+TestRun::TestRun(TestSteps& steps, SerialPort& port, SharedState& state, RunQuestions& questions,
+                 QObject* parent)
+    : QObject(parent), steps_(steps), port_(port), state_(state), questions_(questions) {
+    connect(&port_, &SerialPort::deviceLost, this, &TestRun::onDeviceLost);
+    connect(&port_, &SerialPort::outputStalled, this, [this] { outputStalled_ |= !finished_; });
+    state_.CancelRequested = false;
+}
+
+void TestRun::run() {
+    running_ = true;
+    results_.clear();
+    state_.CancelRequested = deviceLost_ || interrupted_;
+    const int steps = std::min<int>(state_.TestCount, Captions::stepCaptions.size());
+    for (int i = 0; i < steps; ++i)
+        runStep(i);
+    if (!state_.CancelRequested)
+        writeBanner();
+    running_ = false;
+    finished_ = true;
+    emit finished();
+    reportLineTrouble();
+}
+
+void TestRun::runStep(int index) {
+    StepResult step;
+    step.index = index;
+    step.caption = Captions::stepCaptions.value(index);
+    if (!state_.CancelRequested) {
+        emit stepStarted(index);
+        QElapsedTimer took;
+        took.start();
+        const bool showMsgs = false;
+        bool good = true;
+        step.result = steps_.Test_Function(static_cast<qint16>(index), showMsgs, good);
+        step.durationMs = took.elapsed();
+        step.outcome = good ? StepResult::Passed : StepResult::Failed;
+        step.failures = steps_.LastFailures;
+    }
+    if (state_.CancelRequested) {
+        step.result = Captions::stepCancelled;
+        step.outcome = StepResult::Cancelled;
+    }
+    results_.append(step);
+    emit stepFinished(step);
+}
+
+void TestRun::writeBanner() {
+    using namespace TerminalCommands;
+    port_.setOutput(bannerSpaces());
+    port_.setOutput(clearDisplay());
+    port_.setOutput(bannerGeometry(state_.TerminalCols, state_.TerminalRows));
+    port_.setOutput(bannerEnd());
+}
+
+void TestRun::cancel() {
+    if (running_)
+        state_.CancelRequested = true;
+}
+
+void TestRun::interrupt() {
+    interrupted_ = true;
+    state_.CancelRequested = true;
+}
+
+// A device gone mid-run, or before it began, ends the run as "Abbrechen" would: every
+// remaining wait is futile.
+void TestRun::onDeviceLost() {
+    if (finished_)
+        return;
+    deviceLost_ = true;
+    state_.CancelRequested = true;
+}
+
+// A stall under RTS/CTS alone has another cause than the table's bytes; the rows tell it.
+void TestRun::reportLineTrouble() {
+    const int commPort = port_.CommPort();
+    const int flow = port_.Handshaking();
+    if (deviceLost_)
+        questions_.tell({Captions::connectionLost(commPort), Captions::programTitle, true});
+    else if (outputStalled_ && (flow == XonXoff || flow == XonXoffAndRtsCts))
+        questions_.tell(
+            {Captions::outputStalledByFlowControl(commPort), Captions::programTitle, true});
+}
+
+TestRun::Verdict TestRun::verdict() const {
+    if (interrupted_ || deviceLost_)
+        return Interrupted;
+    bool failed = false;
+    for (const StepResult& step : results_) {
+        if (step.outcome == StepResult::Cancelled)
+            return Cancelled;
+        failed |= step.outcome == StepResult::Failed;
+    }
+    return failed ? Failed : Passed;
+}

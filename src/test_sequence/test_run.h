@@ -1,0 +1,58 @@
+#pragma once
+
+#include "step_result.h"
+
+#include <QList>
+#include <QObject>
+
+class RunQuestions;
+class SerialPort;
+class TestSteps;
+struct SharedState;
+
+// One test run: every step in order, the end-of-run banner when nothing cancelled it, and
+// what went wrong on the line. The progress window and the production run only show what
+// it reports.
+class TestRun : public QObject {
+    Q_OBJECT
+
+public:
+    enum Verdict { Passed, Failed, Cancelled, Interrupted };
+
+    TestRun(TestSteps& steps, SerialPort& port, SharedState& state, RunQuestions& questions,
+            QObject* parent = nullptr);
+
+    // Runs every step; returns when the run has ended, processing events meanwhile.
+    void run();
+    // What "Abbrechen" does: the step under way ends at its next wait, no banner follows.
+    void cancel();
+    // Ends the run from outside, such as a signal: cancelled, and marked as interrupted.
+    void interrupt();
+
+    bool running() const { return running_; }
+    const QList<StepResult>& results() const { return results_; }
+    Verdict verdict() const;
+    bool deviceLost() const { return deviceLost_; }
+
+signals:
+    void stepStarted(int index);
+    void stepFinished(const StepResult& result);
+    void finished();
+
+private:
+    void runStep(int index);
+    void writeBanner();
+    void onDeviceLost();
+    void reportLineTrouble();
+
+    TestSteps& steps_;
+    SerialPort& port_;
+    SharedState& state_;
+    RunQuestions& questions_;
+    QList<StepResult> results_;
+    bool running_ = false;
+    bool finished_ = false;
+    bool deviceLost_ = false;
+    bool interrupted_ = false;
+    bool outputStalled_ = false;
+};
