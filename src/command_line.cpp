@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "production_run/production_run.h"
+#include "production_run/run_options.h"
 #include "quendal_version.h"
 
 #include <QCommandLineParser>
@@ -17,9 +19,40 @@ void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "ZR Test und Initialisierung: tests and programs a ZR text terminal on a serial port.\n"
         "Qt's own options, such as -platform NAME, -style NAME or -reverse, also apply.\n"
-        "Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config)."));
+        "Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config).\n"
+        "With --run, the worst terminal sets the exit status: 0 every terminal passed, 1 one\n"
+        "failed or was cancelled, 3 a port did not open, 4 interrupted (a signal or a lost\n"
+        "line); 2 is a usage error, and then nothing is sent."));
     parser.addHelpOption();
     parser.addVersionOption();
+    RunCommandLine::addOptions(parser);
+}
+
+int usageError(const QString& message) {
+    std::fprintf(stderr, "quendal: %s\nTry 'quendal --help'.\n", qPrintable(message));
+    return 2;
+}
+
+// Under --run every argument is the run's: Qt's options and stray words are mistakes.
+int runFromCommandLine(int argc, char** argv, const QCommandLineParser& parser, bool parsed) {
+    QCoreApplication app(argc, argv);
+    if (!parsed)
+        return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(
+            QStringLiteral("unknown argument %1").arg(parser.positionalArguments()[0]));
+    QString error;
+    const auto options = RunCommandLine::read(parser, error);
+    if (!options)
+        return usageError(error);
+    return runWithoutWindow(*options);
+}
+
+bool anyRunOption(const QCommandLineParser& parser) {
+    for (const QString& name : parser.optionNames())
+        if (name != QLatin1String("help") && name != QLatin1String("version"))
+            return true;
+    return false;
 }
 
 QStringList toList(int argc, char** argv) {
@@ -34,12 +67,17 @@ QStringList toList(int argc, char** argv) {
 std::optional<int> answer(int argc, char** argv) {
     QCommandLineParser parser;
     describe(parser);
-    // Qt's options are unknown here and stay for QApplication; only help and version count.
-    parser.parse(toList(argc, argv));
+    // Qt's options are unknown here and stay for QApplication, unless the run is asked for.
+    const bool parsed = parser.parse(toList(argc, argv));
     const bool help =
         parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
-    if (!help && !parser.isSet(QStringLiteral("version")))
+    if (!help && !parser.isSet(QStringLiteral("version"))) {
+        if (RunCommandLine::requested(parser))
+            return runFromCommandLine(argc, argv, parser, parsed);
+        if (anyRunOption(parser))
+            return usageError(QStringLiteral("--%1 needs --run").arg(parser.optionNames()[0]));
         return std::nullopt;
+    }
     // Names the program in the usage line; a core application needs no display.
     QCoreApplication app(argc, argv);
     const QString text = help ? parser.helpText()

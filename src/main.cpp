@@ -4,7 +4,8 @@
 #include "operator_ui/operator_prompt.h"
 #include "operator_ui/qt_translation.h"
 #include "operator_ui/screen_centre.h"
-#include "operator_ui/signal_exit.h"
+#include "operator_ui/leave_every_loop.h"
+#include "test_sequence/signal_exit.h"
 #include "quendal_version.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral(QUENDAL_APP_ID));
     MessageBoxPrompt prompt;
     MainWindow window(prompt);
-    SignalExit signalExit(window.state.CancelRequested);
+    SignalExit signalExit(leaveEveryLoop(window.state.CancelRequested));
     centreOnScreen(window);
     window.Form_Load();
     window.show();

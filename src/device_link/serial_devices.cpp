@@ -30,7 +30,8 @@ QList<SerialDevice> SerialDeviceSource::devices() const {
     QList<SerialDevice> found;
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
         const QString path = stableName(port.systemLocation());
-        found.append({path, labelOf(port, path)});
+        found.append({path, labelOf(port, path), port.description(), port.manufacturer(),
+                      port.serialNumber()});
     }
     return found;
 }

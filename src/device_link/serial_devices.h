@@ -7,6 +7,9 @@
 struct SerialDevice {
     QString path;  // its /dev/serial/by-id link where there is one: it survives a new socket
     QString label; // description, manufacturer and serial number where known, and the path
+    QString description;
+    QString manufacturer;
+    QString serialNumber;
 };
 
 // Finds the serial devices present; tests hand the dialog a fixed list instead.

@@ -103,6 +103,25 @@ QString Captions::failedExchanges(const QList<ExchangeFailure>& failures) {
     return lines.join(QLatin1Char('\n'));
 }
 
+QString Captions::rowLine(const QString& caption, const QString& result) {
+    return QStringLiteral("%1: %2").arg(caption, result);
+}
+
+QString Captions::verdictLine(const QString& verdict, qint64 durationMs) {
+    return QStringLiteral("Ergebnis: %1 (%2 ms)").arg(verdict).arg(durationMs);
+}
+
+QString Captions::probeRetried(int attempt, int of) {
+    return QStringLiteral("Schnittstellentest: keine Antwort, Wiederholung %1 von %2")
+        .arg(attempt)
+        .arg(of);
+}
+
+QString Captions::oneLine(const QString& text) {
+    QString line = text;
+    return line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+}
+
 QString Captions::unsupportedGeometry(int cols, int rows) {
     return QStringLiteral("Auflösung %1x%2 wird nicht unterstützt!\rZR wurde auf 16x4 eingestellt!")
         .arg(cols)

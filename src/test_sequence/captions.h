@@ -71,6 +71,20 @@ QString unsupportedGeometry(int cols, int rows);
 // `sent` is the command as it went out; a leading ESC reads "ESC ".
 QString noAnswer(const QString& sent);
 
+// Production runs: one line per row, one verdict line per terminal, notices on one line
+inline const QString verdictPassed = QStringLiteral("bestanden");
+inline const QString verdictFailed = QStringLiteral("fehlgeschlagen");
+inline const QString verdictCancelled = QStringLiteral("abgebrochen");
+inline const QString verdictNotOpened = QStringLiteral("nicht geöffnet");
+inline const QString verdictInterrupted = QStringLiteral("unterbrochen");
+QString rowLine(const QString& caption, const QString& result);
+QString verdictLine(const QString& verdict, qint64 durationMs);
+QString probeRetried(int attempt, int of);
+inline const QString probeGivenUp =
+    QStringLiteral("Schnittstellentest: keine Antwort, abgebrochen (keine Wiederholung übrig)");
+// A box's text on one line: its line breaks become spaces.
+QString oneLine(const QString& text);
+
 // Port settings dialog
 inline const QString propertiesDialog = QStringLiteral("COM-Anschluß-Einstellungen");
 inline const QString settingsTab = QStringLiteral("Einstellungen");

@@ -37,7 +37,8 @@ protected:
         TestStore::clear();
         TestStore::mapPort(1, com1.slavePath());
         devices.list = {{"/dev/serial/by-id/usb-FTDI_FT232R_A10K-if00-port0",
-                         "FT232R, FTDI, A10K, /dev/serial/by-id/usb-FTDI"}};
+                         "FT232R, FTDI, A10K, /dev/serial/by-id/usb-FTDI", "FT232R", "FTDI",
+                         "A10K"}};
     }
     PropertiesDialog& open() {
         dialog = std::make_unique<PropertiesDialog>(port, prompt, nullptr, devices);
@@ -90,7 +91,7 @@ TEST_F(DeviceChoiceTest, ReadsTheDevicesAgainWhenOpenedAndSaysWhenThereAreNone) 
     const auto* model = qobject_cast<QStandardItemModel*>(dialog->cboDevice->model());
     EXPECT_EQ(dialog->cboDevice->itemText(0), "Kein serielles Gerät gefunden");
     EXPECT_FALSE(model->item(0)->isEnabled());
-    devices.list = {{"/dev/ttyUSB0", "CP2102, /dev/ttyUSB0"}};
+    devices.list = {{"/dev/ttyUSB0", "CP2102, /dev/ttyUSB0", "CP2102", {}, {}}};
     dialog->cboDevice->showPopup();
     EXPECT_EQ(entries().first(), "/dev/ttyUSB0");
     EXPECT_EQ(dialog->cboDevice->chosenPath(), com1.slavePath()) << "the choice stays";
@@ -130,7 +131,7 @@ TEST_F(DeviceChoiceTest, AFoundDeviceUnderAnotherNameIsTheMappedOneAndOkKeepsIt)
     QTemporaryDir byId;
     const QString link = byId.filePath("usb-FTDI_FT232R-if00-port0");
     ASSERT_TRUE(QFile::link(com1.slavePath(), link));
-    devices.list = {{link, "FT232R, " + link}};
+    devices.list = {{link, "FT232R, " + link, "FT232R", {}, {}}};
     ASSERT_TRUE(port.setPortOpen(true));
     QSignalSpy reopened(&port, &SerialPort::PortOpenChanged);
     open();

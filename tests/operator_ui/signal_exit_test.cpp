@@ -3,7 +3,8 @@
 #include "device_link/terminal_commands.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
-#include "operator_ui/signal_exit.h"
+#include "operator_ui/leave_every_loop.h"
+#include "test_sequence/signal_exit.h"
 #include "run_driver.h"
 #include "sim/pty_terminal.h"
 #include "test_store.h"
@@ -67,7 +68,7 @@ Outcome endBySignal(Scene scene, int signal) {
     {
         MessageBoxPrompt prompt;
         MainWindow window(prompt);
-        SignalExit signalExit(window.state.CancelRequested);
+        SignalExit signalExit(leaveEveryLoop(window.state.CancelRequested));
         once([&] { return sceneIsUp(scene, window); }, [signal] { ::kill(::getpid(), signal); });
         window.Form_Load();
         window.show();

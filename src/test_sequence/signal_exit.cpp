@@ -1,8 +1,7 @@
 #include "signal_exit.h"
 
-#include <QCoreApplication>
 #include <QSocketNotifier>
-#include <QTimer>
+#include <QtGlobal>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -13,6 +12,7 @@ namespace {
 
 constexpr int endingSignals[] = {SIGTERM, SIGINT, SIGHUP};
 int pipeEnds[2] = {-1, -1};
+bool instanceExists = false;
 
 void forwardToPipe(int signal) {
     const int savedErrno = errno;
@@ -43,8 +43,12 @@ void restoreEndingSignals() {
 
 } // namespace
 
-SignalExit::SignalExit(bool& cancelRequested, QObject* parent)
-    : QObject(parent), cancelRequested_(cancelRequested) {
+SignalExit::SignalExit(std::function<void()> onSignal, QObject* parent)
+    : QObject(parent), onSignal_(std::move(onSignal)) {
+    // A second one would take over the pipe and save the first's handlers as the earlier ones.
+    if (instanceExists)
+        qFatal("SignalExit: a second instance in one process");
+    instanceExists = true;
     if (::pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC) != 0)
         return;
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
@@ -53,6 +57,7 @@ SignalExit::SignalExit(bool& cancelRequested, QObject* parent)
 }
 
 SignalExit::~SignalExit() {
+    instanceExists = false;
     if (!notifier_)
         return;
     restoreEndingSignals();
@@ -62,14 +67,9 @@ SignalExit::~SignalExit() {
     pipeEnds[0] = pipeEnds[1] = -1;
 }
 
-// exit() leaves every event loop running now, modal boxes and dialogs included, and makes
-// any loop started later return at once; the exchange's wait ends on the cancel. The main
-// loop clears that request when it starts, so during start-up it is repeated from there.
 void SignalExit::onSignal() {
     char drained[16];
     while (::read(pipeEnds[0], drained, sizeof drained) > 0) {
     }
-    cancelRequested_ = true;
-    QCoreApplication::exit(0);
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    onSignal_();
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "test_sequence/run_questions.h"
+
+#include <QObject>
+#include <QStringList>
+
+// The run's questions answered without an operator: the interface test is retried a set
+// number of times, then cancelled as "Abbrechen" would; every notice becomes a line.
+class BatchQuestions : public QObject, public RunQuestions {
+    Q_OBJECT
+
+public:
+    explicit BatchQuestions(int retries, QObject* parent = nullptr)
+        : QObject(parent), retriesLeft_(retries), retries_(retries) {}
+
+    bool retryProbe(const RunNotice& question) override;
+    void tell(const RunNotice& notice) override;
+
+    QStringList notices;
+
+signals:
+    void notice(const QString& line);
+
+private:
+    int retriesLeft_;
+    int retries_;
+};

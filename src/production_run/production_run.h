@@ -1,0 +1,47 @@
+#pragma once
+
+#include "run_options.h"
+#include "terminal_report.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+
+class QThread;
+class TerminalJob;
+
+// `quendal --run`: every terminal named runs at once, each on its own thread; rows and
+// verdicts go to standard output, notices to standard error, the report to its file.
+class ProductionRun : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProductionRun(const RunOptions& options, QObject* parent = nullptr);
+    ~ProductionRun() override;
+
+    // Starts every terminal; finished() follows when the last has ended.
+    void start();
+    // A signal: every terminal still running ends as interrupted.
+    void interrupt();
+
+    // The worst terminal decides: 4 interrupted, 3 not opened, 1 failed or cancelled, 0 passed.
+    int exitStatus() const;
+    QList<TerminalReport> reports() const;
+    QDateTime started() const { return started_; }
+
+signals:
+    void finished();
+
+private:
+    void print(int terminal, const QString& line, bool toStandardError);
+    void onJobFinished(int terminal);
+
+    RunOptions options_;
+    QDateTime started_;
+    QList<TerminalJob*> jobs_;
+    QList<QThread*> threads_;
+    int running_ = 0;
+};
+
+// The whole of `quendal --run` behind its command line; returns the exit status.
+int runWithoutWindow(const RunOptions& options);

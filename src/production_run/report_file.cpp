@@ -1,0 +1,165 @@
+#include "report_file.h"
+
+#include "quendal_version.h"
+#include "test_sequence/captions.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSysInfo>
+
+namespace {
+
+QJsonValue text(const QString& value) {
+    return value.isNull() ? QJsonValue() : QJsonValue(value);
+}
+
+QJsonValue number(qint64 value) {
+    return value > 0 ? QJsonValue(value) : QJsonValue();
+}
+
+QString hex(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex());
+}
+
+const char* causeKind(PortProblem::Kind kind) {
+    switch (kind) {
+    case PortProblem::DeviceMissing:
+        return "missing";
+    case PortProblem::InUseByProgram:
+        return "in-use-by-program";
+    case PortProblem::StaleLockFile:
+        return "stale-lock-file";
+    case PortProblem::LockFileNotRegular:
+        return "lock-file-not-regular";
+    case PortProblem::InUseByFlock:
+        return "in-use-by-flock";
+    case PortProblem::NoDeviceRights:
+        return "no-device-rights";
+    case PortProblem::NoLockDirectoryRights:
+        return "no-lock-directory-rights";
+    case PortProblem::HeldExclusively:
+        return "held-exclusively";
+    case PortProblem::NotASerialDevice:
+        return "not-a-serial-device";
+    case PortProblem::NotResponding:
+        return "not-responding";
+    case PortProblem::InvalidSettings:
+        return "invalid-settings";
+    default:
+        return "open-failed";
+    }
+}
+
+const char* verdictName(TerminalReport::Verdict verdict) {
+    switch (verdict) {
+    case TerminalReport::Passed:
+        return "passed";
+    case TerminalReport::Failed:
+        return "failed";
+    case TerminalReport::Cancelled:
+        return "cancelled";
+    case TerminalReport::NotOpened:
+        return "not-opened";
+    case TerminalReport::Interrupted:
+        break;
+    }
+    return "interrupted";
+}
+
+const char* outcomeName(StepResult::Outcome outcome) {
+    switch (outcome) {
+    case StepResult::Passed:
+        return "passed";
+    case StepResult::Failed:
+        return "failed";
+    case StepResult::Cancelled:
+        break;
+    }
+    return "cancelled";
+}
+
+QJsonValue causeObject(const std::optional<PortProblem>& cause) {
+    if (!cause)
+        return QJsonValue();
+    return QJsonObject{{"kind", QLatin1String(causeKind(cause->kind))},
+                       {"node", text(cause->node.isEmpty() ? cause->path : cause->node)},
+                       {"errno", number(cause->errorNumber)},
+                       {"pid", number(cause->pid)},
+                       {"program", cause->program.isEmpty() ? QJsonValue() : cause->program},
+                       {"group", cause->group.isEmpty() ? QJsonValue() : cause->group}};
+}
+
+QJsonValue adapterObject(const std::optional<TerminalReport::Adapter>& adapter) {
+    if (!adapter)
+        return QJsonValue();
+    const auto known = [](const QString& part) {
+        return part.isEmpty() ? QJsonValue() : QJsonValue(part);
+    };
+    return QJsonObject{{"description", known(adapter->description)},
+                       {"manufacturer", known(adapter->manufacturer)},
+                       {"serialNumber", known(adapter->serialNumber)}};
+}
+
+QJsonObject stepObject(const StepResult& step) {
+    QJsonArray failures;
+    for (const ExchangeFailure& failure : step.failures)
+        failures.append(QJsonObject{{"sent", hex(failure.sent)},
+                                    {"awaited", hex(failure.awaited)},
+                                    {"received", hex(failure.received)},
+                                    {"waitedMs", failure.waitedMs}});
+    return {{"index", step.index},           {"caption", step.caption},
+            {"result", step.result},         {"outcome", QLatin1String(outcomeName(step.outcome))},
+            {"durationMs", step.durationMs}, {"failures", failures}};
+}
+
+QJsonObject terminalObject(const TerminalReport& terminal) {
+    QJsonArray steps;
+    for (const StepResult& step : terminal.steps)
+        steps.append(stepObject(step));
+    return {{"port", terminal.port},
+            {"device", terminal.device},
+            {"adapter", adapterObject(terminal.adapter)},
+            {"lineSettings", terminal.lineSettings},
+            {"handshaking", terminal.handshaking},
+            {"geometry", QJsonObject{{"columns", terminal.columns}, {"rows", terminal.rows}}},
+            {"verdict", QLatin1String(verdictName(terminal.verdict))},
+            {"cause", causeObject(terminal.cause)},
+            {"message", terminal.message.isEmpty() ? QJsonValue() : terminal.message},
+            {"notices", QJsonArray::fromStringList(terminal.notices)},
+            {"durationMs", terminal.durationMs},
+            {"steps", steps}};
+}
+
+} // namespace
+
+QJsonDocument reportDocument(const QDateTime& started, const QList<TerminalReport>& terminals) {
+    QJsonArray list;
+    for (const TerminalReport& terminal : terminals)
+        list.append(terminalObject(terminal));
+    // An explicit offset: a local time in ISO form may otherwise leave it out.
+    const QDateTime withOffset = started.toOffsetFromUtc(started.offsetFromUtc());
+    return QJsonDocument(QJsonObject{{"program", "quendal"},
+                                     {"version", QUENDAL_VERSION},
+                                     {"started", withOffset.toString(Qt::ISODate)},
+                                     {"host", QSysInfo::machineHostName()},
+                                     {"terminals", list}});
+}
+
+bool writeReport(const QString& file, const QDateTime& started,
+                 const QList<TerminalReport>& terminals, QString& error) {
+    const QByteArray json = reportDocument(started, terminals).toJson(QJsonDocument::Indented);
+    if (file == QLatin1String("-")) {
+        QFile out;
+        if (out.open(stdout, QIODevice::WriteOnly) && out.write(json) == json.size() && out.flush())
+            return true;
+        error = out.errorString();
+        return false;
+    }
+    QSaveFile out(file);
+    if (out.open(QIODevice::WriteOnly) && out.write(json) == json.size() && out.commit())
+        return true;
+    error = QStringLiteral("%1: %2").arg(file, out.errorString());
+    return false;
+}

@@ -1,0 +1,130 @@
+#include "run_options.h"
+
+#include "device_link/settings_store.h"
+#include "test_sequence/captions.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int highestCommPort = 16;
+
+const QString runOption = QStringLiteral("run");
+const QString comOption = QStringLiteral("com");
+const QString deviceOption = QStringLiteral("device");
+const QString geometryOption = QStringLiteral("geometry");
+const QString retriesOption = QStringLiteral("retries");
+const QString reportOption = QStringLiteral("report");
+
+std::optional<int> wholeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+bool readTerminals(const QCommandLineParser& parser, RunOptions& options, QString& error) {
+    for (const QString& text : parser.values(comOption)) {
+        const auto number = wholeNumber(text);
+        if (!number || *number < 1 || *number > highestCommPort) {
+            error = QStringLiteral("--com %1: the COM number must be 1 to %2")
+                        .arg(text)
+                        .arg(highestCommPort);
+            return false;
+        }
+        options.terminals.append({QStringLiteral("COM%1").arg(*number), *number, {}});
+    }
+    for (const QString& path : parser.values(deviceOption)) {
+        if (path.isEmpty()) {
+            error = QStringLiteral("--device: the path is empty");
+            return false;
+        }
+        options.terminals.append({path, 0, path});
+    }
+    return true;
+}
+
+// Only what the main window's lists offer: an unsupported pair among them still runs and
+// gets the terminal's fallback, as in the window.
+bool readGeometry(const QCommandLineParser& parser, RunOptions& options, QString& error) {
+    if (!parser.isSet(geometryOption))
+        return true;
+    const QString text = parser.value(geometryOption);
+    const auto match = QRegularExpression(QStringLiteral("^([0-9]+)[xX]([0-9]+)$")).match(text);
+    if (!match.hasMatch() || !Captions::columnChoices.contains(match.captured(1)) ||
+        !Captions::rowChoices.contains(match.captured(2))) {
+        error = QStringLiteral("--geometry %1: columns must be one of %2 and rows one of %3, "
+                               "as in COLSxROWS")
+                    .arg(text, Captions::columnChoices.join(QLatin1Char(',')),
+                         Captions::rowChoices.join(QLatin1Char(',')));
+        return false;
+    }
+    options.columns = match.captured(1).toInt();
+    options.rows = match.captured(2).toInt();
+    return true;
+}
+
+bool readRetries(const QCommandLineParser& parser, RunOptions& options, QString& error) {
+    if (!parser.isSet(retriesOption))
+        return true;
+    const auto retries = wholeNumber(parser.value(retriesOption));
+    if (!retries || *retries < 0) {
+        error = QStringLiteral("--retries %1: must be a whole number of 0 or more")
+                    .arg(parser.value(retriesOption));
+        return false;
+    }
+    options.retries = *retries;
+    return true;
+}
+
+// With no terminal named, the COM number the window would open; an unusable stored
+// number leaves the window's start, COM1, and the run then says what it found.
+TerminalChoice storedTerminal() {
+    const auto stored = wholeNumber(
+        SettingsStore::read(SettingsStore::settingsSection, SettingsStore::commPortKey).trimmed());
+    const int commPort = stored && *stored >= 1 && *stored <= highestCommPort ? *stored : 1;
+    return {QStringLiteral("COM%1").arg(commPort), commPort, {}};
+}
+
+} // namespace
+
+void RunCommandLine::addOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {runOption, QStringLiteral("Run the tests without a window, on every terminal named, all "
+                                   "at once, then end with an exit status (see below).")},
+        {comOption,
+         QStringLiteral("With --run: a terminal on COM number N (1 to 16), as the window maps "
+                        "it. May be repeated. Default: the stored COM number."),
+         QStringLiteral("N")},
+        {deviceOption,
+         QStringLiteral("With --run: a terminal on the device PATH. May be repeated."),
+         QStringLiteral("PATH")},
+        {geometryOption,
+         QStringLiteral("With --run: the display geometry, as the window's lists offer it "
+                        "(default 20x4)."),
+         QStringLiteral("COLSxROWS")},
+        {retriesOption,
+         QStringLiteral("With --run: how often a silent terminal's interface test is retried "
+                        "before it is cancelled (default 0)."),
+         QStringLiteral("N")},
+        {reportOption,
+         QStringLiteral("With --run: write a JSON report to FILE, or to standard output for -."),
+         QStringLiteral("FILE")},
+    });
+}
+
+bool RunCommandLine::requested(const QCommandLineParser& parser) {
+    return parser.isSet(runOption);
+}
+
+std::optional<RunOptions> RunCommandLine::read(const QCommandLineParser& parser, QString& error) {
+    RunOptions options;
+    if (!readTerminals(parser, options, error) || !readGeometry(parser, options, error) ||
+        !readRetries(parser, options, error))
+        return std::nullopt;
+    if (parser.isSet(reportOption))
+        options.report = parser.value(reportOption);
+    if (options.terminals.isEmpty())
+        options.terminals.append(storedTerminal());
+    return options;
+}

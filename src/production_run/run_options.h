@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class QCommandLineParser;
+
+// One terminal named on the command line: by COM number, or by its device path.
+struct TerminalChoice {
+    QString name;     // "COM3", or the path as given
+    int commPort = 0; // 0 when named by path
+    QString device;
+};
+
+// What `quendal --run` was asked to do.
+struct RunOptions {
+    QList<TerminalChoice> terminals;
+    int columns = 20;
+    int rows = 4;
+    int retries = 0;
+    QString report; // a file, "-" for standard output, empty for none
+};
+
+namespace RunCommandLine {
+
+// The options of a production run, so that --help lists them beside the window's.
+void addOptions(QCommandLineParser& parser);
+
+bool requested(const QCommandLineParser& parser);
+
+// Reads the run's options from a parser that has parsed the command line. Returns nothing,
+// with the bad argument named in `error`, when they do not make a run.
+std::optional<RunOptions> read(const QCommandLineParser& parser, QString& error);
+
+} // namespace RunCommandLine

@@ -1,0 +1,130 @@
+#include "terminal_job.h"
+
+#include "batch_questions.h"
+#include "device_link/exchange.h"
+#include "device_link/serial_devices.h"
+#include "device_link/serial_port.h"
+#include "test_sequence/captions.h"
+#include "test_sequence/shared_state.h"
+#include "test_sequence/stored_port_settings.h"
+#include "test_sequence/test_run.h"
+#include "test_sequence/test_steps.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+// The rows the window shows; the last two steps pass without action and stay hidden there.
+constexpr int shownRows = 5;
+
+std::optional<TerminalReport::Adapter> adapterOf(const QString& device) {
+    for (const SerialDevice& found : SerialDeviceSource::system().devices())
+        if (sameDevice(found.path, device))
+            return TerminalReport::Adapter{found.description, found.manufacturer,
+                                           found.serialNumber};
+    return std::nullopt;
+}
+
+TerminalReport::Verdict verdictOf(TestRun::Verdict verdict) {
+    switch (verdict) {
+    case TestRun::Passed:
+        return TerminalReport::Passed;
+    case TestRun::Failed:
+        return TerminalReport::Failed;
+    case TestRun::Cancelled:
+        return TerminalReport::Cancelled;
+    case TestRun::Interrupted:
+        break;
+    }
+    return TerminalReport::Interrupted;
+}
+
+} // namespace
+
+TerminalJob::TerminalJob(const TerminalChoice& terminal, const RunOptions& options)
+    : terminal_(terminal), options_(options) {
+    report.port = terminal.name;
+    report.columns = options.columns;
+    report.rows = options.rows;
+}
+
+void TerminalJob::start() {
+    QElapsedTimer took;
+    took.start();
+    SharedState state;
+    state.TestCount = 7;
+    state.TerminalCols = static_cast<qint16>(options_.columns);
+    state.TerminalRows = static_cast<qint16>(options_.rows);
+    SerialPort port;
+    Exchange exchange(port, state.CancelRequested);
+    BatchQuestions questions(options_.retries);
+    connect(&questions, &BatchQuestions::notice, this, &TerminalJob::notice);
+    TestSteps steps(port, exchange, state, questions);
+    if (prepare(port))
+        runTests(port, steps, state, questions);
+    report.notices = questions.notices;
+    report.durationMs = took.elapsed();
+    emit finished();
+}
+
+// The store's line format and handshaking, as the window applies them, then the terminal's
+// own port or device.
+bool TerminalJob::prepare(SerialPort& port) {
+    StoredEntries stored;
+    QString error;
+    if (!readStoredPortSettings(stored, error))
+        emit notice(error);
+    const bool applied = applyStoredPortSettings(port, stored, error);
+    if (applied && terminal_.commPort > 0)
+        port.setCommPort(terminal_.commPort);
+    if (!terminal_.device.isEmpty())
+        port.setDevicePath(terminal_.device);
+    report.device = port.devicePath();
+    report.adapter = adapterOf(report.device);
+    report.lineSettings = port.Settings();
+    report.handshaking = port.Handshaking();
+    if (!applied) {
+        PortProblem cause = port.problem();
+        if (!cause.isOpenFailure())
+            cause.kind = PortProblem::InvalidSettings;
+        notOpened(cause, error);
+        return false;
+    }
+    if (interrupted_)
+        return false;
+    if (!port.setPortOpen(true)) {
+        notOpened(port.problem(), Captions::describe(port.problem()));
+        return false;
+    }
+    return true;
+}
+
+void TerminalJob::notOpened(const PortProblem& cause, const QString& message) {
+    report.verdict = TerminalReport::NotOpened;
+    report.cause = cause;
+    report.message = message;
+    emit notice(message);
+}
+
+void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& state,
+                           BatchQuestions& questions) {
+    TestRun run(steps, port, state, questions);
+    run_ = &run;
+    connect(&run, &TestRun::stepFinished, this, [this](const StepResult& step) {
+        if (step.index < shownRows)
+            emit rowFinished(Captions::rowLine(step.caption, step.result));
+    });
+    if (interrupted_)
+        run.interrupt();
+    run.run();
+    report.steps = run.results();
+    report.verdict = verdictOf(run.verdict());
+    if (run.deviceLost())
+        report.message = Captions::oneLine(Captions::connectionLost(port.CommPort()));
+}
+
+void TerminalJob::interrupt() {
+    interrupted_ = true;
+    if (run_)
+        run_->interrupt();
+}

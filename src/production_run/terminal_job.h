@@ -1,0 +1,42 @@
+#pragma once
+
+#include "run_options.h"
+#include "terminal_report.h"
+
+#include <QObject>
+#include <QPointer>
+
+class TestRun;
+
+// One terminal of a production run, on a thread of its own: its port, exchange and steps
+// live there, so its waits process only its own events and never hold up another terminal.
+class TerminalJob : public QObject {
+    Q_OBJECT
+
+public:
+    TerminalJob(const TerminalChoice& terminal, const RunOptions& options);
+
+    // Opens the port and runs the test; emits finished() when the report is complete.
+    void start();
+    // Ends the run as "Abbrechen" would and marks it interrupted; runs on the job's thread.
+    void interrupt();
+
+    // Complete once finished() has been emitted.
+    TerminalReport report;
+
+signals:
+    void rowFinished(const QString& line);
+    void notice(const QString& line);
+    void finished();
+
+private:
+    bool prepare(class SerialPort& port);
+    void notOpened(const PortProblem& cause, const QString& message);
+    void runTests(SerialPort& port, class TestSteps& steps, struct SharedState& state,
+                  class BatchQuestions& questions);
+
+    TerminalChoice terminal_;
+    RunOptions options_;
+    QPointer<TestRun> run_;
+    bool interrupted_ = false;
+};

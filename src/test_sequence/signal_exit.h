@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QSocketNotifier;
+
+// SIGTERM, SIGINT and SIGHUP end the program the way its owner says: the window leaves
+// every event loop, a production run interrupts its terminals. The signal handler only
+// writes to a pipe; `onSignal` runs on the thread that made this object. There is one per
+// process: the pipe and the handlers saved before belong to it alone.
+class SignalExit : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SignalExit(std::function<void()> onSignal, QObject* parent = nullptr);
+    ~SignalExit() override;
+
+private:
+    void onSignal();
+
+    std::function<void()> onSignal_;
+    QSocketNotifier* notifier_ = nullptr;
+};
