@@ -12,11 +12,13 @@
 #include "startup_probe.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -78,6 +80,46 @@ void addStartup(std::vector<Figure>& figures, QPoint closeButton, const QString&
     figures.push_back(memory);
 }
 
+struct Options {
+    bool json = false;
+    int runs = 10;
+};
+
+// Reads the options QApplication left over into `options`. Returns the exit status when the
+// program ends here: 0 after --help, 2 after a mistake, as in the other programs.
+std::optional<int> parseOptions(const QStringList& arguments, Options& options) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Compares Quendal's complete test runs with a bare poll() client, both "
+                       "against one zr-terminal-sim."));
+    parser.addHelpOption();
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("print JSON"));
+    const QCommandLineOption runs(QStringLiteral("runs"),
+                                  QStringLiteral("runs per client and case (default 10)"),
+                                  QStringLiteral("N"), QStringLiteral("10"));
+    parser.addOptions({json, runs});
+    QString mistake;
+    if (!parser.parse(arguments)) {
+        mistake = parser.errorText();
+    } else if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        mistake = QStringLiteral("unexpected argument ") + parser.positionalArguments().first();
+    } else {
+        bool number = false;
+        options.runs = parser.value(runs).toInt(&number);
+        if (!number || options.runs < 1)
+            mistake = QStringLiteral("invalid value for --runs: ") + parser.value(runs);
+    }
+    if (!mistake.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s", qPrintable(mistake), qPrintable(parser.helpText()));
+        return 2;
+    }
+    options.json = parser.isSet(json);
+    return std::nullopt;
+}
+
 bool passed(const Comparison& c) {
     return !c.quendal.empty() && c.referencePassed && c.sameBytes &&
            std::all_of(c.quendal.begin(), c.quendal.end(),
@@ -94,9 +136,9 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-    const bool json = app.arguments().contains("--json");
-    const qsizetype runsAt = app.arguments().indexOf("--runs");
-    const int runs = runsAt >= 0 ? std::max(1, app.arguments().value(runsAt + 1).toInt()) : 10;
+    Options options;
+    if (const auto status = parseOptions(app.arguments(), options))
+        return *status;
     const bool shown = QGuiApplication::platformName() == QStringLiteral("xcb");
     std::fprintf(stderr, "Quendal measured in: %s\n",
                  shown ? "the shown main window with the progress window (xcb)"
@@ -106,9 +148,10 @@ int main(int argc, char** argv) {
     const std::vector<StreamWrite> stream = passingRunStream();
     const int echoesPerRun = int(std::count_if(stream.begin(), stream.end(),
                                                [](const StreamWrite& w) { return w.awaited; }));
-    const Comparison plain = compareRuns({}, runs, echoesPerRun, shown, prompt, folder.path());
-    const Comparison line =
-        compareRuns({"--baud", "9600", "--framing", "8E1"}, runs, 0, shown, prompt, folder.path());
+    const Comparison plain =
+        compareRuns({}, options.runs, echoesPerRun, shown, prompt, folder.path());
+    const Comparison line = compareRuns({"--baud", "9600", "--framing", "8E1"}, options.runs, 0,
+                                        shown, prompt, folder.path());
 
     std::vector<Figure> figures;
     addComparison(figures, "plain", plain);
@@ -131,7 +174,7 @@ int main(int argc, char** argv) {
     bool startupComplete = true;
     if (shown)
         addStartup(figures, plain.closeButton, folder.path(), startupComplete);
-    printFigures(figures, json);
+    printFigures(figures, options.json);
 
     if (!passed(plain) || !passed(line)) {
         std::fprintf(stderr, "not every run passed, or the two clients sent different bytes: "

@@ -25,9 +25,9 @@ private:
     std::string noiseBurst();
 
     bool silent_;
-    long dropEcho_;
+    std::int64_t dropEcho_;
     bool noise_;
-    long echoes_ = 0;
+    std::int64_t echoes_ = 0;
     std::uint32_t random_ = 0x2545f491u;
 };
 

@@ -4,13 +4,14 @@
 
 #include <QCommandLineParser>
 #include <charconv>
+#include <cstdint>
 #include <functional>
 
 namespace zrsim {
 
 namespace {
 
-bool toNumber(const std::string& text, long low, long high, long& value) {
+bool toNumber(const std::string& text, std::int64_t low, std::int64_t high, std::int64_t& value) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end && value >= low && value <= high;
@@ -18,9 +19,9 @@ bool toNumber(const std::string& text, long low, long high, long& value) {
 
 using Setter = std::function<bool(CommandLine&, const std::string&)>;
 
-template <typename T> Setter number(T SimOptions::*field, long low, long high) {
+template <typename T> Setter number(T SimOptions::*field, std::int64_t low, std::int64_t high) {
     return [=](CommandLine& line, const std::string& text) {
-        long value = 0;
+        std::int64_t value = 0;
         if (!toNumber(text, low, high, value))
             return false;
         line.options.*field = static_cast<T>(value);
@@ -41,6 +42,10 @@ struct Flag {
     std::function<void(CommandLine&)> set;
 };
 
+// Byte counts over a whole session: far beyond any run, and 64 bits wide even where long
+// has only 32.
+constexpr std::int64_t countLimit = std::int64_t{1} << 40;
+
 const std::vector<ValueOption>& valueOptions() {
     static const std::vector<ValueOption> options = {
         {"rows", "N", "display rows (default 4)", number(&SimOptions::rows, 1, 255)},
@@ -53,11 +58,11 @@ const std::vector<ValueOption>& valueOptions() {
              return halfBitsPerByte(text).has_value();
          }},
         {"drop-echo", "K", "leave out the echo of the K-th awaited byte (the first is 1)",
-         number(&SimOptions::dropEcho, 1, 1L << 40)},
+         number(&SimOptions::dropEcho, 1, countLimit)},
         {"echo-delay", "MS", "answer each awaited byte MS milliseconds late",
          number(&SimOptions::echoDelayMs, 0, 600'000)},
         {"hangup-after", "N", "close the line after N received bytes",
-         number(&SimOptions::hangupAfter, 1, 1L << 40)},
+         number(&SimOptions::hangupAfter, 1, countLimit)},
         {"record", "FILE", "write every received byte as hex, one line per read",
          [](CommandLine& line, const std::string& text) {
              line.options.recordFile = text;

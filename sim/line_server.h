@@ -47,8 +47,8 @@ private:
     AnswerPolicy policy_;
     Recorder recorder_;
     std::int64_t echoDelayNs_;
-    long hangupAfter_;
-    long receivedCount_ = 0;
+    std::int64_t hangupAfter_;
+    std::int64_t receivedCount_ = 0;
     std::deque<TimedByte> output_;
     bool writeBlocked_ = false;
     bool stopped_ = false;

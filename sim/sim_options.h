@@ -12,11 +12,11 @@ struct SimOptions {
     int baud = 0; // 0: bytes pass as fast as the pseudo-terminal carries them
     std::string framing = "8E1";
     bool silent = false;
-    long dropEcho = 0; // 1-based over the whole session; 0 drops nothing
+    std::int64_t dropEcho = 0; // 1-based over the whole session; 0 drops nothing
     int echoDelayMs = 0;
     bool noise = false;
-    long hangupAfter = 0;        // 0: never
-    std::string recordFile = {}; // empty: no record
+    std::int64_t hangupAfter = 0; // 0: never
+    std::string recordFile = {};  // empty: no record
 };
 
 // Bits one byte takes on the wire for a framing such as "8E1", "7O2" or "8N1.5", counted

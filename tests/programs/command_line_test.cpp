@@ -41,6 +41,7 @@ std::string firstMatch(const QString& path, const QString& pattern) {
 
 const QString quendal = QStringLiteral(QUENDAL_PROGRAM);
 const QString sim = QStringLiteral(SIM_PROGRAM);
+const QString bench = QStringLiteral(BENCH_PROGRAM);
 
 TEST(QuendalCommandLine, AnswersHelpAndVersionWithoutADisplay) {
     for (const char* help : {"--help", "-h", "--help-all"}) {
@@ -76,6 +77,23 @@ TEST(SimulatorCommandLine, AnswersHelpAndVersionAndRejectsMistakes) {
     const Result wrong = run(sim, {QStringLiteral("--rows=0")});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(contains(wrong.err, "--rows")) << wrong.err;
+}
+
+TEST(BenchCommandLine, AnswersHelpAndRejectsMistakesBeforeMeasuring) {
+    const Result help = run(bench, {QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--runs <N>", "--json"})
+        EXPECT_TRUE(contains(help.out, option)) << option;
+    const std::vector<std::pair<QStringList, const char*>> mistakes = {
+        {{QStringLiteral("--runs"), QStringLiteral("0")}, "--runs: 0"},
+        {{QStringLiteral("--runs=ten")}, "--runs: ten"},
+        {{QStringLiteral("--jsn")}, "jsn"},
+        {{QStringLiteral("COM1")}, "COM1"}};
+    for (const auto& [arguments, said] : mistakes) {
+        const Result wrong = run(bench, arguments);
+        EXPECT_EQ(wrong.status, 2) << said;
+        EXPECT_TRUE(contains(wrong.err, said)) << wrong.err;
+    }
 }
 
 TEST(Version, ProgramsPackageAndMetainfoAgree) {

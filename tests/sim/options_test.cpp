@@ -54,6 +54,7 @@ TEST(CommandLine, TakesEveryOptionAndRejectsWhatItDoesNotKnow) {
                                                                  {"--fast"},
                                                                  {"--rows=256"},
                                                                  {"--silent=1"},
+                                                                 {"--drop-echo=1099511627777"},
                                                                  {"COM1"}})
         EXPECT_NE(parseCommandLine(bad).error, "") << bad[0];
 }
@@ -64,6 +65,8 @@ TEST(CommandLine, TakesValuesAfterAnEqualsSignAndAnswersHelpAndVersion) {
     EXPECT_EQ(line.options.rows, 2);
     EXPECT_EQ(line.options.framing, "8N1");
     EXPECT_EQ(line.link, "/tmp/com1");
+    EXPECT_EQ(parseCommandLine({"--hangup-after=1099511627776"}).options.hangupAfter,
+              std::int64_t{1} << 40);
     EXPECT_FALSE(line.help || line.version || line.window);
     EXPECT_TRUE(parseCommandLine({"-h"}).help);
     EXPECT_TRUE(parseCommandLine({"--help"}).help);

@@ -3,6 +3,7 @@
 #include "sim/answer_policy.h"
 #include "sim/pty_terminal.h"
 
+#include <QTemporaryDir>
 #include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -96,7 +97,9 @@ TEST(PtyTerminal, NoiseIsNeverAnAwaitedByte) {
 }
 
 TEST(PtyTerminal, RecordsEveryReadAsALineOfHex) {
-    const std::string file = testing::TempDir() + "zr-record.txt";
+    // A folder of its own: a fixed name in /tmp, left there by another user, cannot be written.
+    const QTemporaryDir folder;
+    const std::string file = folder.filePath(QStringLiteral("record.txt")).toStdString();
     {
         PtyTerminal sim({.recordFile = file});
         FarEnd line(sim.slavePath());

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -89,10 +90,15 @@ void PtyPair::hangUp() {
 }
 
 bool PtyPair::slaveLocked() const {
-    const int fd = ::open(slavePath_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        qFatal("cannot open the slave side to test its lock");
-    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd);
-    return locked;
+    // Asks through the slave descriptor openpty gave: a fresh open fails with EBUSY for a
+    // non-root user once the holder set TIOCEXCL, but flock() conflicts between any two open
+    // descriptions of the node.
+    if (::flock(slave_, LOCK_EX | LOCK_NB) == 0) {
+        ::flock(slave_, LOCK_UN);
+        return false;
+    }
+    const int error = errno;
+    if (error != EWOULDBLOCK)
+        qFatal("cannot test the slave side's lock: %s", strerror(error));
+    return true;
 }
