@@ -1,4 +1,5 @@
 #include "device_link/port_lock.h"
+#include "device_link/process_info.h"
 #include "device_link/serial_port.h"
 #include "pty_pair.h"
 #include "test_sequence/captions.h"
@@ -6,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <climits>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -78,6 +80,48 @@ TEST_F(OpenFailureTest, ALockFileOfARunningProgramNamesItsProcess) {
     EXPECT_TRUE(description.contains(QString("Prozess %1").arg(::getpid())))
         << description.toStdString();
     EXPECT_FALSE(description.contains("LCK..")) << "the process, not the raw file";
+    EXPECT_FALSE(description.contains("ModemManager")) << description.toStdString();
+    EXPECT_EQ(port.problem().kind, PortProblem::InUseByProgram);
+}
+
+// Cut to pid_t, 2^32 would become kill(0, 0), which always succeeds.
+TEST(ProcessInfoTest, OnlyANumberAProcessCanHaveIsRunning) {
+    const std::vector<std::pair<qint64, bool>> cases{{::getpid(), true},
+                                                     {0, false},
+                                                     {-1, false},
+                                                     {qint64(1) << 32, false},
+                                                     {(qint64(1) << 32) + ::getpid(), false},
+                                                     {qint64(INT_MAX) + 1, false}};
+    for (const auto& [pid, running] : cases)
+        EXPECT_EQ(isRunning(pid), running) << pid;
+}
+
+// The advice must lead somewhere: never "join root", and no guessed group when none is known.
+TEST(OpenFailureWordsTest, TheCureNeverNamesGroupRootOrAGuessedGroup) {
+    struct Case {
+        PortProblem::Kind kind;
+        QString group;
+        const char* cure;
+    };
+    const std::vector<Case> cases{
+        {PortProblem::NoDeviceRights, "dialout", "sudo adduser $USER dialout"},
+        {PortProblem::NoDeviceRights, "root", "udev-Regel"},
+        {PortProblem::NoDeviceRights, "", "ls -l /dev/ttyUSB0"},
+        {PortProblem::NoLockDirectoryRights, "uucp", "sudo adduser $USER uucp"},
+        {PortProblem::NoLockDirectoryRights, "root", "sudo chmod 1777 /run/lock"},
+        {PortProblem::NoLockDirectoryRights, "", "sudo chmod 1777 /run/lock"}};
+    for (const Case& c : cases) {
+        PortProblem problem;
+        problem.kind = c.kind;
+        problem.commPort = 1;
+        problem.path = problem.node = "/dev/ttyUSB0";
+        problem.lockFile = "/run/lock";
+        problem.group = c.group;
+        const QString text = Captions::describe(problem);
+        EXPECT_TRUE(text.contains(c.cure)) << text.toStdString();
+        EXPECT_FALSE(text.contains("adduser $USER root")) << text.toStdString();
+        EXPECT_FALSE(c.group.isEmpty() && text.contains("dialout")) << text.toStdString();
+    }
 }
 
 TEST_F(OpenFailureTest, ANodeThatIsNoTerminalIsNotASerialDevice) {

@@ -1,12 +1,12 @@
 #include "device_link/exchange.h"
 #include "device_link/port_lock.h"
 #include "device_link/terminal_commands.h"
+#include "operator_ui/leave_every_loop.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
-#include "operator_ui/leave_every_loop.h"
-#include "test_sequence/signal_exit.h"
 #include "run_driver.h"
 #include "sim/pty_terminal.h"
+#include "test_sequence/signal_exit.h"
 #include "test_store.h"
 
 #include <QApplication>
@@ -109,3 +109,14 @@ TEST(SignalExitTest, EachEndingSignalLeavesEveryWaitAndClosesThePortWithoutStori
 }
 
 } // namespace
+
+// A second would take over the first's pipe and save its handlers as the earlier ones.
+TEST(SignalExitDeathTest, ASecondInstanceFailsLoudly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            SignalExit first([] {});
+            SignalExit second([] {});
+        },
+        "second instance");
+}

@@ -1,10 +1,13 @@
 #include "device_link/serial_port.h"
+#include "device_link/terminal_commands.h"
 #include "operator_ui/main_window.h"
+#include "operator_ui/progress_form.h"
 #include "run_driver.h"
 #include "sim_fixture.h"
 #include "test_sequence/captions.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -77,7 +80,23 @@ TEST_F(StepsTest, AMissingDigitEchoEndsTheFixedTextsWithTheBlockEnd) {
 
 TEST_F(StepsTest, AMissingTableEchoFailsTheTableButWritesAllOfIt) {
     start({.dropEcho = 40});
-    const RunRecord run = runTests(*window);
+    QString tooltip;
+    const RunRecord run = runTests(*window, [&](ProgressForm& form) {
+        once([&form] { return form.CancelCommand->text() == "OK"; },
+             [&] {
+                 tooltip = form.ResultLabel[1]->toolTip();
+                 QTest::mouseClick(form.ResultLabel[1], Qt::LeftButton);
+             });
+    });
+    // The red row names the table's eighth byte, in its tooltip and in the box a click opens.
+    const QString missing =
+        QString::fromLatin1(QByteArray(1, TerminalCommands::recodingTable()[7]).toHex());
+    EXPECT_TRUE(
+        tooltip.startsWith("gesendet " + missing + ", erwartet " + missing + ", empfangen nichts"))
+        << tooltip.toStdString();
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].details, tooltip);
+    EXPECT_TRUE(prompt.shown[0].text.startsWith("Umkodiertabelle"));
     EXPECT_EQ(run.results[1], "FEHLER BEIM SPEICHERN DER UMKODIERTABELLE");
     EXPECT_EQ(run.colours[1], red);
     EXPECT_EQ(run.colours[0], green);
