@@ -148,6 +148,17 @@ TEST_F(ProductionRunTest, SigtermInterruptsWritesTheReportAndLeavesNoLock) {
     EXPECT_FALSE(QFile::exists("/var/lock/LCK.." + node));
 }
 
+TEST_F(ProductionRunTest, ALostLineInterruptsAndIsToldOnALineAndInTheReport) {
+    zrsim::PtyTerminal sim({.hangupAfter = 100});
+    const Outcome run = runQuendal({"--device", path(sim)});
+    EXPECT_EQ(run.status, 4);
+    const QJsonObject one = terminal(run, 0);
+    EXPECT_EQ(one.value("verdict").toString(), "interrupted");
+    EXPECT_TRUE(one.value("message").toString().startsWith("Verbindung zu COM1"));
+    EXPECT_EQ(one.value("notices").toArray().size(), 1);
+    EXPECT_TRUE(run.err.contains("Der Testlauf wurde abgebrochen.")) << run.err.toStdString();
+}
+
 TEST_F(ProductionRunTest, ABadArgumentIsNamedAndNothingIsSent) {
     const std::vector<std::pair<QStringList, QString>> cases{
         {{"--colour"}, "colour"},           {{"--com", "0"}, "--com 0"},
