@@ -29,6 +29,7 @@ public:
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
         return message.buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Cancel;
     }
+    void dismiss() override {}
 };
 
 constexpr int startups = 5;

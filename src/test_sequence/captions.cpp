@@ -25,6 +25,17 @@ QString Captions::portNotOpenedForRun(int commPort) {
         .arg(commPort);
 }
 
+QString Captions::portNotOpenedForDemo(int commPort) {
+    return QStringLiteral("Schnittstelle COM%1 konnte für den Demo-Text nicht geöffnet werden.")
+        .arg(commPort);
+}
+
+QString Captions::connectionLostDuringDemo(int commPort) {
+    return QStringLiteral("Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.\r"
+                          "Der Demo-Text ist nicht vollständig angekommen.")
+        .arg(commPort);
+}
+
 QString Captions::connectionLost(int commPort) {
     return QStringLiteral("Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.\r"
                           "Der Testlauf wurde abgebrochen.")
@@ -48,6 +59,15 @@ QString storeCause(const SettingsStore::Problem& problem) {
     switch (problem.cause) {
     case Problem::IsFolder:
         return QStringLiteral("an ihrer Stelle steht ein Ordner");
+    case Problem::IsFifo:
+        return QStringLiteral("an ihrer Stelle steht eine Pipe (FIFO)");
+    case Problem::IsDevice:
+        return QStringLiteral("an ihrer Stelle steht eine Gerätedatei");
+    case Problem::IsSocket:
+        return QStringLiteral("an ihrer Stelle steht ein Socket");
+    case Problem::TooLarge:
+        return QStringLiteral("sie ist mit über 1 MiB zu groß für eine Einstellungsdatei und "
+                              "bleibt unverändert");
     case Problem::NotReadable:
         return QStringLiteral("das Recht, sie zu lesen, fehlt");
     case Problem::Malformed:

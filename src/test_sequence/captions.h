@@ -31,6 +31,8 @@ inline const QString portErrorTitle = QStringLiteral("Schnittstellenfehler");
 QString portInUseAtStartup(int commPort);
 QString portNotOpenedAtStartup(int commPort);
 QString portNotOpenedForRun(int commPort);
+QString portNotOpenedForDemo(int commPort);
+QString connectionLostDuringDemo(int commPort);
 
 // Settings store: what went wrong with the file, and the values read from it
 QString describe(const SettingsStore::Problem& problem);
