@@ -13,15 +13,9 @@
 #include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
-
-// Linux numbers the slave side of pseudo-terminals with these majors.
-bool isPtyMajor(unsigned int major) {
-    return major >= 136 && major <= 143;
-}
 
 QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
@@ -159,7 +153,7 @@ bool locateDevice(int commPort, const QString& path, PortDevice& device, PortPro
         problem = problemFor(device, PortProblem::NotASerialDevice);
         return false;
     }
-    device.isPty = isPtyMajor(major(node.st_rdev));
+    device.isPty = isPseudoTerminal(device.canonical);
     const LockFile lock = inspectLockFile(device.canonical);
     if (lock.state == LockFile::NotRegular) {
         problem = *lockFileEvidence(device, lock);

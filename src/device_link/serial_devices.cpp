@@ -1,8 +1,11 @@
 #include "serial_devices.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -47,4 +50,12 @@ bool sameDevice(const QString& one, const QString& other) {
         return resolved.isEmpty() ? path : resolved;
     };
     return one == other || node(one) == node(other);
+}
+
+// Linux numbers the slave side of pseudo-terminals with the majors 136 to 143.
+bool isPseudoTerminal(const QString& path) {
+    struct stat node {};
+    if (::stat(QFile::encodeName(path).constData(), &node) != 0 || !S_ISCHR(node.st_mode))
+        return false;
+    return major(node.st_rdev) >= 136 && major(node.st_rdev) <= 143;
 }

@@ -23,3 +23,6 @@ public:
 
 // Whether two paths name the same device node, such as a by-id link and /dev/ttyUSB0.
 bool sameDevice(const QString& one, const QString& other);
+
+// Whether the path leads to the slave side of a pseudo-terminal, which discovery never lists.
+bool isPseudoTerminal(const QString& path);

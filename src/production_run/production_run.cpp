@@ -62,7 +62,7 @@ ProductionRun::~ProductionRun() {
 void ProductionRun::start() {
     started_ = QDateTime::currentDateTime();
     for (int i = 0; i < options_.terminals.size(); ++i) {
-        auto* job = new TerminalJob(options_.terminals[i], options_);
+        auto* job = new TerminalJob(options_.terminals[i], options_, adapters_);
         auto* thread = new QThread;
         job->moveToThread(thread);
         connect(thread, &QThread::started, job, &TerminalJob::start);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adapter_directory.h"
 #include "run_options.h"
 #include "terminal_report.h"
 
@@ -37,6 +38,7 @@ private:
     void onJobFinished(int terminal);
 
     RunOptions options_;
+    AdapterDirectory adapters_;
     QDateTime started_;
     QList<TerminalJob*> jobs_;
     QList<QThread*> threads_;

@@ -1,8 +1,8 @@
 #include "terminal_job.h"
 
+#include "adapter_directory.h"
 #include "batch_questions.h"
 #include "device_link/exchange.h"
-#include "device_link/serial_devices.h"
 #include "device_link/serial_port.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/shared_state.h"
@@ -16,14 +16,6 @@ namespace {
 
 // The rows the window shows; the last two steps pass without action and stay hidden there.
 constexpr int shownRows = 5;
-
-std::optional<TerminalReport::Adapter> adapterOf(const QString& device) {
-    for (const SerialDevice& found : SerialDeviceSource::system().devices())
-        if (sameDevice(found.path, device))
-            return TerminalReport::Adapter{found.description, found.manufacturer,
-                                           found.serialNumber};
-    return std::nullopt;
-}
 
 TerminalReport::Verdict verdictOf(TestRun::Verdict verdict) {
     switch (verdict) {
@@ -41,8 +33,9 @@ TerminalReport::Verdict verdictOf(TestRun::Verdict verdict) {
 
 } // namespace
 
-TerminalJob::TerminalJob(const TerminalChoice& terminal, const RunOptions& options)
-    : terminal_(terminal), options_(options) {
+TerminalJob::TerminalJob(const TerminalChoice& terminal, const RunOptions& options,
+                         AdapterDirectory& adapters)
+    : terminal_(terminal), options_(options), adapters_(adapters) {
     report.port = terminal.name;
     report.columns = options.columns;
     report.rows = options.rows;
@@ -80,7 +73,7 @@ bool TerminalJob::prepare(SerialPort& port) {
     if (!terminal_.device.isEmpty())
         port.setDevicePath(terminal_.device);
     report.device = port.devicePath();
-    report.adapter = adapterOf(report.device);
+    report.adapter = adapters_.find(report.device);
     report.lineSettings = port.Settings();
     report.handshaking = port.Handshaking();
     if (!applied) {

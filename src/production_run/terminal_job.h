@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class AdapterDirectory;
 class TestRun;
 
 // One terminal of a production run, on a thread of its own: its port, exchange and steps
@@ -14,7 +15,8 @@ class TerminalJob : public QObject {
     Q_OBJECT
 
 public:
-    TerminalJob(const TerminalChoice& terminal, const RunOptions& options);
+    TerminalJob(const TerminalChoice& terminal, const RunOptions& options,
+                AdapterDirectory& adapters);
 
     // Opens the port and runs the test; emits finished() when the report is complete.
     void start();
@@ -37,6 +39,7 @@ private:
 
     TerminalChoice terminal_;
     RunOptions options_;
+    AdapterDirectory& adapters_;
     QPointer<TestRun> run_;
     bool interrupted_ = false;
 };
