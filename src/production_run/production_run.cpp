@@ -67,7 +67,7 @@ void ProductionRun::start() {
         job->moveToThread(thread);
         connect(thread, &QThread::started, job, &TerminalJob::start);
         connect(job, &TerminalJob::rowFinished, this,
-                [this, i](const QString& line) { print(i, line, !options_.report.compare("-")); });
+                [this, i](const QString& line) { print(i, line, reportOnStandardOutput()); });
         connect(job, &TerminalJob::notice, this,
                 [this, i](const QString& line) { print(i, line, true); });
         connect(job, &TerminalJob::finished, this, [this, i] { onJobFinished(i); });
@@ -82,6 +82,11 @@ void ProductionRun::start() {
 void ProductionRun::interrupt() {
     for (TerminalJob* job : jobs_)
         QMetaObject::invokeMethod(job, &TerminalJob::interrupt, Qt::QueuedConnection);
+}
+
+// Standard output then holds the report alone; the lines move to standard error.
+bool ProductionRun::reportOnStandardOutput() const {
+    return options_.report == QLatin1String("-");
 }
 
 // The port prefixes every line once several terminals share the output.
@@ -99,7 +104,7 @@ void ProductionRun::onJobFinished(int terminal) {
     threads_[terminal]->wait();
     const TerminalReport& report = jobs_[terminal]->report;
     print(terminal, Captions::verdictLine(verdictWord(report.verdict), report.durationMs),
-          !options_.report.compare("-"));
+          reportOnStandardOutput());
     if (--running_ == 0)
         emit finished();
 }

@@ -34,6 +34,7 @@ signals:
     void finished();
 
 private:
+    bool reportOnStandardOutput() const;
     void print(int terminal, const QString& line, bool toStandardError);
     void onJobFinished(int terminal);
 

@@ -7,7 +7,11 @@
 #include <QPointer>
 
 class AdapterDirectory;
+class BatchQuestions;
+class SerialPort;
 class TestRun;
+class TestSteps;
+struct SharedState;
 
 // One terminal of a production run, on a thread of its own: its port, exchange and steps
 // live there, so its waits process only its own events and never hold up another terminal.
@@ -32,10 +36,10 @@ signals:
     void finished();
 
 private:
-    bool prepare(class SerialPort& port);
+    bool prepare(SerialPort& port);
     void notOpened(const PortProblem& cause, const QString& message);
-    void runTests(SerialPort& port, class TestSteps& steps, struct SharedState& state,
-                  class BatchQuestions& questions);
+    void runTests(SerialPort& port, TestSteps& steps, SharedState& state,
+                  BatchQuestions& questions);
 
     TerminalChoice terminal_;
     RunOptions options_;
