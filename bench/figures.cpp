@@ -36,16 +36,21 @@ double Figure::max() const {
 void printFigures(const std::vector<Figure>& figures, bool json) {
     if (!json) {
         for (const Figure& f : figures)
-            std::printf("%-34s %10.3f %-3s (min %.3f, max %.3f, n=%zu)\n", qPrintable(f.name),
-                        f.median(), qPrintable(f.unit), f.min(), f.max(), f.values.size());
+            std::printf("%-34s %10.3f %-3s (min %.3f, max %.3f, n=%zu)%s\n", qPrintable(f.name),
+                        f.median(), qPrintable(f.unit), f.min(), f.max(), f.values.size(),
+                        qPrintable(f.target.isEmpty() ? QString() : "  target " + f.target));
         return;
     }
     QJsonObject all;
-    for (const Figure& f : figures)
-        all[f.name] = QJsonObject{{"unit", f.unit},
-                                  {"median", f.median()},
-                                  {"min", f.min()},
-                                  {"max", f.max()},
-                                  {"n", int(f.values.size())}};
+    for (const Figure& f : figures) {
+        QJsonObject one{{"unit", f.unit},
+                        {"median", f.median()},
+                        {"min", f.min()},
+                        {"max", f.max()},
+                        {"n", int(f.values.size())}};
+        if (!f.target.isEmpty())
+            one["target"] = f.target;
+        all[f.name] = one;
+    }
     std::printf("%s\n", QJsonDocument(all).toJson().constData());
 }

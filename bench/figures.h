@@ -8,6 +8,7 @@ struct Figure {
     QString name;
     QString unit;
     std::vector<double> values;
+    QString target = {}; // "<= 1.05", shown beside the figure; empty when there is none
 
     double median() const;
     double min() const;
@@ -15,5 +16,6 @@ struct Figure {
     double percentile(double p) const;
 };
 
-// One line a figure: "name: median unit (min …, max …)"; or all of them as one JSON object.
+// One line a figure: "name: median unit (min …, max …) target"; or all of them as one JSON
+// object.
 void printFigures(const std::vector<Figure>& figures, bool json);

@@ -1,7 +1,9 @@
 // Compares complete test runs of Quendal with a bare poll() client, by turns against one
 // zr-terminal-sim: once as fast as the pseudo-terminal goes, once with the line emulated at
 // 9600 baud 8E1. With a display, Quendal's window is shown as an operator sees it, and the
-// real program's start-up time and peak memory are measured too.
+// real program's start-up time and peak memory are measured too. `--scale` measures instead
+// how `quendal --run` scales with the number of terminals at once.
+#include "batch_scale.h"
 #include "comparison.h"
 #include "figures.h"
 #include "operator_ui/event_dispatcher.h"
@@ -29,6 +31,7 @@ public:
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
         return message.buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Cancel;
     }
+    void dismiss() override {}
 };
 
 constexpr int startups = 5;
@@ -82,6 +85,7 @@ void addStartup(std::vector<Figure>& figures, QPoint closeButton, const QString&
 
 struct Options {
     bool json = false;
+    bool scale = false;
     int runs = 10;
 };
 
@@ -94,10 +98,14 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
                        "against one zr-terminal-sim."));
     parser.addHelpOption();
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("print JSON"));
-    const QCommandLineOption runs(QStringLiteral("runs"),
-                                  QStringLiteral("runs per client and case (default 10)"),
-                                  QStringLiteral("N"), QStringLiteral("10"));
-    parser.addOptions({json, runs});
+    const QCommandLineOption runs(
+        QStringLiteral("runs"),
+        QStringLiteral("runs per client and case, or rounds with --scale (default 10)"),
+        QStringLiteral("N"), QStringLiteral("10"));
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QStringLiteral("measure quendal --run with 1, 8 and 16 terminals at once instead"));
+    parser.addOptions({json, runs, scale});
     QString mistake;
     if (!parser.parse(arguments)) {
         mistake = parser.errorText();
@@ -117,6 +125,7 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
         return 2;
     }
     options.json = parser.isSet(json);
+    options.scale = parser.isSet(scale);
     return std::nullopt;
 }
 
@@ -139,6 +148,8 @@ int main(int argc, char** argv) {
     Options options;
     if (const auto status = parseOptions(app.arguments(), options))
         return *status;
+    if (options.scale)
+        return benchmarkBatchScale(options.runs, options.json, folder.path());
     const bool shown = QGuiApplication::platformName() == QStringLiteral("xcb");
     std::fprintf(stderr, "Quendal measured in: %s\n",
                  shown ? "the shown main window with the progress window (xcb)"

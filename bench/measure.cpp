@@ -7,13 +7,26 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <sys/resource.h>
 
 double processorMs() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
+    return processorMs(usage);
+}
+
+double processorMs(const rusage& usage) {
     const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+double peakResidentMb(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+    return 0;
 }
 
 RunMeasure measureRun(MainWindow& window) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <sys/resource.h>
 #include <vector>
 
 class MainWindow;
@@ -14,6 +15,11 @@ struct RunMeasure {
 
 // Processor time of this process so far, user and system.
 double processorMs();
+// The user and system time that `usage` holds.
+double processorMs(const rusage& usage);
+
+// VmHWM: the highest resident set size the process has had so far; 0 once it has gone.
+double peakResidentMb(qint64 pid);
 
 // One complete test run through "Starte Tests" and the progress window.
 RunMeasure measureRun(MainWindow& window);

@@ -23,6 +23,7 @@ public:
         stamp_();
         return QMessageBox::Ok;
     }
+    void dismiss() override {}
 
 private:
     std::function<void()> stamp_;

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QThread>
@@ -17,17 +16,6 @@ namespace {
 
 void xdotool(const QStringList& arguments) {
     QProcess::execute(QStringLiteral("xdotool"), arguments);
-}
-
-// VmHWM: the highest resident set size the process has had so far.
-double peakResidentMb(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    return 0;
 }
 
 bool waitForRecorded(const QString& recordFile, const QByteArray& text, qsizetype count) {

@@ -451,6 +451,30 @@
         <source>Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).</source>
         <translation>Port COM%1: connection to the device lost (%2).</translation>
     </message>
+    <message>
+        <source>Schnittstelle COM%1 konnte für den Demo-Text nicht geöffnet werden.</source>
+        <translation>Port COM%1 could not be opened for the demo text.</translation>
+    </message>
+    <message>
+        <source>Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.<byte value="xd"/>Der Demo-Text ist nicht vollständig angekommen.</source>
+        <translation>Connection to COM%1 and the device on it lost.<byte value="xd"/>The demo text did not arrive in full.</translation>
+    </message>
+    <message>
+        <source>an ihrer Stelle steht eine Pipe (FIFO)</source>
+        <translation>a pipe (FIFO) stands in its place</translation>
+    </message>
+    <message>
+        <source>an ihrer Stelle steht eine Gerätedatei</source>
+        <translation>a device file stands in its place</translation>
+    </message>
+    <message>
+        <source>an ihrer Stelle steht ein Socket</source>
+        <translation>a socket stands in its place</translation>
+    </message>
+    <message>
+        <source>sie ist mit über 1 MiB zu groß für eine Einstellungsdatei und bleibt unverändert</source>
+        <translation>at over 1 MiB it is too large for a settings file and stays unchanged</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

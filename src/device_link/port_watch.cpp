@@ -13,6 +13,10 @@ PortWatch::PortWatch(SerialPort& port, QObject* parent) : QObject(parent), port_
     timer_.setTimerType(Qt::VeryCoarseTimer);
     connect(&timer_, &QTimer::timeout, this, &PortWatch::look);
     connect(&port_, &SerialPort::deviceLost, this, &PortWatch::start);
+    connect(&port_, &SerialPort::openingFailed, this, [this] {
+        if (port_.problem().kind == PortProblem::DeviceMissing)
+            start();
+    });
     connect(&port_, &SerialPort::PortOpenChanged, this, [this](bool open) {
         if (open)
             timer_.stop();

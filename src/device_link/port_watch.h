@@ -5,8 +5,9 @@
 
 class SerialPort;
 
-// After the device of the port went away, looks for it once a second and reopens the port
-// as soon as it is back. Opening the port by other means or choosing another number ends it.
+// While the port is closed because its device is missing, after a loss as after a failed
+// opening, looks for the device once a second and opens the port as soon as it is there.
+// Opening the port by other means or choosing another number ends it.
 class PortWatch : public QObject {
     Q_OBJECT
 

@@ -94,6 +94,13 @@ bool SerialPort::setPortOpen(bool open) {
 bool SerialPort::open() {
     if (PortOpen())
         return fail(PortProblem::AlreadyOpen);
+    if (tryOpen())
+        return true;
+    emit openingFailed();
+    return false;
+}
+
+bool SerialPort::tryOpen() {
     if (!locateDevice(commPort_, devicePath(), device_, problem_))
         return false;
     port_.setPortName(device_.canonical);

@@ -50,12 +50,15 @@ signals:
     void PortOpenChanged(bool open);
     // The device went away; the port has already been closed.
     void deviceLost();
+    // An opening failed; problem() says why.
+    void openingFailed();
     // The driver refused output (flow control has stopped the line); the port stays open.
     void outputStalled();
 
 private:
     bool fail(PortProblem::Kind kind, const QString& detail = {}, int value = 0);
     bool open();
+    bool tryOpen();
     bool applyToDevice(const LineSettings& settings, int handshaking);
     void close();
     void onPortError(QSerialPort::SerialPortError error);

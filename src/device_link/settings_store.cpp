@@ -2,10 +2,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSettings>
+#include <QStandardPaths>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
+
+using Problem = SettingsStore::Problem;
+
+// Far beyond the few lines the program writes; a file this big is no store of ours, and
+// reading it would hold the window for seconds.
+constexpr qint64 largestStore = 1024 * 1024;
 
 QSettings store() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quendal"),
@@ -23,67 +32,150 @@ QString text(const QVariant& value) {
     return value.toString();
 }
 
-SettingsStore::Problem readProblem(const QFileInfo& file, QSettings::Status status) {
-    using Problem = SettingsStore::Problem;
+// Where QSettings keeps the user's store; known without creating a QSettings object, which
+// would read the file at once.
+QString storePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quendal/Quendal.conf");
+}
+
+// What stands at the path, seen through links without opening it: opening a FIFO blocks, and a
+// device such as /dev/zero never ends.
+std::optional<Problem::Cause> unusable(const QString& file) {
+    struct stat node {};
+    if (::stat(QFile::encodeName(file).constData(), &node) != 0)
+        return std::nullopt;
+    if (S_ISDIR(node.st_mode))
+        return Problem::IsFolder;
+    if (S_ISFIFO(node.st_mode))
+        return Problem::IsFifo;
+    if (S_ISSOCK(node.st_mode))
+        return Problem::IsSocket;
+    if (!S_ISREG(node.st_mode))
+        return Problem::IsDevice;
+    if (node.st_size > largestStore)
+        return Problem::TooLarge;
+    return std::nullopt;
+}
+
+Problem readProblem(const QFileInfo& file, QSettings::Status status) {
     if (file.isDir())
-        return {Problem::Unreadable, Problem::IsFolder, file.filePath()};
+        return {Problem::Unreadable, Problem::IsFolder, file.filePath(), {}};
     if (status == QSettings::AccessError)
-        return {Problem::Unreadable, Problem::NotReadable, file.filePath()};
-    return {Problem::Unreadable, Problem::Malformed, file.filePath()};
+        return {Problem::Unreadable, Problem::NotReadable, file.filePath(), {}};
+    return {Problem::Unreadable, Problem::Malformed, file.filePath(), {}};
 }
 
 // The cause a failed rewrite most likely had.
-SettingsStore::Problem writeProblem(const QFileInfo& file) {
-    using Problem = SettingsStore::Problem;
+Problem writeProblem(const QFileInfo& file) {
     const QFileInfo folder(file.path());
     if (file.isDir())
-        return {Problem::NotSaved, Problem::IsFolder, file.filePath()};
+        return {Problem::NotSaved, Problem::IsFolder, file.filePath(), {}};
     if (file.exists() && !file.isWritable())
-        return {Problem::NotSaved, Problem::FileReadOnly, file.filePath()};
+        return {Problem::NotSaved, Problem::FileReadOnly, file.filePath(), {}};
     if (folder.isDir() && !folder.isWritable())
         return {Problem::NotSaved, Problem::FolderReadOnly, file.filePath(), folder.filePath()};
-    return {Problem::NotSaved, Problem::WriteFailed, file.filePath()};
+    return {Problem::NotSaved, Problem::WriteFailed, file.filePath(), {}};
 }
 
-ino_t inode(const QString& fileName) {
+// What identifies one state of the file: a rewrite gives it a new inode, an edit a new time.
+struct FileState {
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    bool operator==(const FileState& other) const {
+        return inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+std::optional<FileState> stateOf(const QString& file) {
     struct stat node {};
-    return ::stat(QFile::encodeName(fileName).constData(), &node) == 0 ? node.st_ino : 0;
+    if (::stat(QFile::encodeName(file).constData(), &node) != 0)
+        return std::nullopt;
+    return FileState{node.st_ino, node.st_size, node.st_mtim};
+}
+
+// QSettings tells a format error only to the first object that parses a changed file; later
+// objects share that parse and report none. The state it was found in is kept, so that every
+// reader sees the same malformed file as malformed.
+QSettings::Status statusOf(const QSettings& settings) {
+    static QMutex mutex;
+    static std::optional<FileState> malformed;
+    const QMutexLocker lock(&mutex);
+    const auto now = stateOf(storePath());
+    if (settings.status() == QSettings::FormatError) {
+        malformed = now;
+        return QSettings::FormatError;
+    }
+    if (malformed && now && *malformed == *now)
+        return QSettings::FormatError;
+    return settings.status();
+}
+
+// A fresh object reads the file anew: the save is checked against what is on disk.
+bool readsBack(const QList<SettingsStore::Entry>& entries) {
+    if (unusable(storePath()))
+        return false;
+    const QSettings settings = store();
+    if (statusOf(settings) != QSettings::NoError)
+        return false;
+    for (const SettingsStore::Entry& entry : entries)
+        if (text(settings.value(path(entry.section, entry.key))) != entry.value)
+            return false;
+    return true;
 }
 
 } // namespace
 
 QString SettingsStore::fileName() {
-    return store().fileName();
+    return storePath();
 }
 
 QString SettingsStore::read(const QString& section, const QString& key) {
-    return text(store().value(path(section, key)));
+    if (unusable(storePath()))
+        return {};
+    const QSettings settings = store();
+    if (statusOf(settings) != QSettings::NoError)
+        return {};
+    return text(settings.value(path(section, key)));
 }
 
 bool SettingsStore::readSection(const QString& section, QHash<QString, QString>& values,
                                 Problem& problem) {
+    if (const auto cause = unusable(storePath())) {
+        problem = {Problem::Unreadable, *cause, storePath(), {}};
+        return false;
+    }
     QSettings settings = store();
-    if (settings.status() == QSettings::NoError) {
+    const QSettings::Status status = statusOf(settings);
+    if (status == QSettings::NoError) {
         settings.beginGroup(section);
         for (const QString& key : settings.childKeys())
             values.insert(key, text(settings.value(key)));
         return true;
     }
-    problem = readProblem(QFileInfo(settings.fileName()), settings.status());
+    problem = readProblem(QFileInfo(settings.fileName()), status);
     return false;
 }
 
 bool SettingsStore::write(const QList<Entry>& entries, Problem& problem) {
-    QSettings settings = store();
-    for (const Entry& entry : entries)
-        settings.setValue(path(entry.section, entry.key), entry.value);
-    const ino_t before = inode(settings.fileName());
-    settings.sync();
-    // A malformed file keeps its format error through a rewrite that succeeded; a completed
-    // rewrite shows in a new file in the old one's place.
-    if (settings.status() == QSettings::NoError ||
-        (settings.status() == QSettings::FormatError && inode(settings.fileName()) != before))
-        return true;
-    problem = writeProblem(QFileInfo(settings.fileName()));
+    if (const auto cause = unusable(storePath())) {
+        problem = {Problem::NotSaved, *cause, storePath(), {}};
+        return false;
+    }
+    {
+        QSettings settings = store();
+        for (const Entry& entry : entries)
+            settings.setValue(path(entry.section, entry.key), entry.value);
+        settings.sync();
+        // A malformed file keeps its format error through a rewrite that succeeded: only
+        // reading it back tells whether the entries are there now.
+        if (settings.status() != QSettings::AccessError && readsBack(entries))
+            return true;
+    }
+    problem = writeProblem(QFileInfo(storePath()));
     return false;
 }

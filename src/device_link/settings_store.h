@@ -18,7 +18,18 @@ inline const QString portsSection = QStringLiteral("Anschluesse");
 // Why the store's file could not be read or written, as data for the operator's message.
 struct Problem {
     enum Kind { Unreadable, NotSaved };
-    enum Cause { IsFolder, NotReadable, Malformed, FileReadOnly, FolderReadOnly, WriteFailed };
+    enum Cause {
+        IsFolder,
+        IsFifo,
+        IsDevice,
+        IsSocket,
+        TooLarge,
+        NotReadable,
+        Malformed,
+        FileReadOnly,
+        FolderReadOnly,
+        WriteFailed
+    };
     Kind kind = Unreadable;
     Cause cause = WriteFailed;
     QString file;
@@ -34,7 +45,8 @@ struct Entry {
 // The file behind the store, as the operator finds it on disk.
 QString fileName();
 
-// An absent key and an empty value read alike: as the empty text.
+// An absent key and an empty value read alike: as the empty text. A file that cannot be read
+// as a whole reads as empty too: nothing of an unreadable store is used.
 QString read(const QString& section, const QString& key);
 
 // Every key of `section` with its text, read from the file once. Returns false with the cause
@@ -43,7 +55,9 @@ QString read(const QString& section, const QString& key);
 bool readSection(const QString& section, QHash<QString, QString>& values, Problem& problem);
 
 // Writes all entries in one rewrite of the file, which replaces the old file only once it is
-// complete. Returns false with the file and the cause.
+// complete, and counts it as saved once the file reads back with them. Nothing is written
+// where the store's path holds no plain file or one too large to be a store. Returns false
+// with the file and the cause.
 bool write(const QList<Entry>& entries, Problem& problem);
 
 } // namespace SettingsStore

@@ -4,12 +4,24 @@
 #include "device_link/terminal_commands.h"
 #include "test_sequence/shared_state.h"
 
-bool sendDemoText(SerialPort& port, const SharedState& state) {
+namespace {
+
+bool send(SerialPort& port, const QByteArray& bytes, qsizetype& sent) {
+    if (!port.setOutput(bytes))
+        return false;
+    sent += bytes.size();
+    return true;
+}
+
+} // namespace
+
+bool sendDemoText(SerialPort& port, const SharedState& state, qsizetype& sent) {
     using namespace TerminalCommands;
-    if (!port.setOutput(clearDisplay()))
+    sent = 0;
+    if (!send(port, clearDisplay(), sent))
         return false;
     for (int row = 0; row < state.TerminalRows; ++row)
-        if (!port.setOutput(demoRow(state.TerminalCols)))
+        if (!send(port, demoRow(state.TerminalCols), sent))
             return false;
-    return port.setOutput(demoClose());
+    return send(port, demoClose(), sent);
 }

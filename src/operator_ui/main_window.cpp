@@ -28,6 +28,8 @@ MainWindow::MainWindow(OperatorPrompt& prompt, QWidget* parent)
     exchange->setObserver(waitingControls_.get());
     connect(MSComm1, &SerialPort::PortOpenChanged, this, &MainWindow::updateStatusBar);
     new PortWatch(*MSComm1, this);
+    demoLoss_ = new LateLossWatch(*MSComm1, this);
+    connect(demoLoss_, &LateLossWatch::lost, this, &MainWindow::demoLost);
 }
 
 // The port closes with the window; its last notice must not reach a half-destroyed window.
@@ -99,8 +101,10 @@ void MainWindow::StartCommand_Click() {
         portFailure(Captions::portNotOpenedForRun(MSComm1->CommPort()), Captions::programTitle);
         return;
     }
-    TestRun run(steps, *MSComm1, state, questions);
-    ProgressForm progress(run, prompt_, this);
+    // The run outlives its window: a line lost while the banner is still on the wire is told
+    // even when the operator has closed the window at once.
+    run_ = std::make_unique<TestRun>(steps, *MSComm1, state, questions);
+    ProgressForm progress(*run_, prompt_, this);
     // The progress window covers the controls for the whole run, while every exchange
     // disables and enables them: one repaint at the end replaces one per toggle.
     centralWidget()->setUpdatesEnabled(false);
@@ -108,9 +112,23 @@ void MainWindow::StartCommand_Click() {
     centralWidget()->setUpdatesEnabled(true);
 }
 
+// A closed port is opened first, as "Starte Tests" does.
 void MainWindow::DemoCommand_Click() {
-    if (!sendDemoText(*MSComm1, state))
+    if (!MSComm1->PortOpen() && !MSComm1->setPortOpen(true))
+        return portFailure(Captions::portNotOpenedForDemo(MSComm1->CommPort()),
+                           Captions::programTitle);
+    qsizetype sent = 0;
+    if (sendDemoText(*MSComm1, state, sent))
+        demoLoss_->arm(sent);
+    else if (MSComm1->PortOpen())
         warn(Captions::describe(MSComm1->problem()));
+    else
+        demoLost();
+}
+
+void MainWindow::demoLost() {
+    prompt_.ask({Captions::connectionLostDuringDemo(MSComm1->CommPort()), Captions::programTitle,
+                 QMessageBox::Warning});
 }
 
 void MainWindow::CommProps_Click() {

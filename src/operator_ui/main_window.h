@@ -1,7 +1,9 @@
 #pragma once
 
 #include "prompt_questions.h"
+#include "test_sequence/late_loss_watch.h"
 #include "test_sequence/shared_state.h"
+#include "test_sequence/test_run.h"
 #include "test_sequence/test_steps.h"
 #include "waiting_controls.h"
 
@@ -59,7 +61,10 @@ private:
     void updateStatusBar();
     void warn(const QString& description);
     void portFailure(const QString& text, const QString& title);
+    void demoLost();
 
     OperatorPrompt& prompt_;
     std::unique_ptr<WaitingControls> waitingControls_;
+    LateLossWatch* demoLoss_ = nullptr;
+    std::unique_ptr<TestRun> run_;
 };

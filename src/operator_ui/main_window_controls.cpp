@@ -49,10 +49,11 @@ void MainWindow::buildControls() {
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
 
-    setTabOrder(StartCommand, CommProps);
+    // The order on screen: a key pressed twice too often must not end the program.
+    setTabOrder(StartCommand, DemoCommand);
+    setTabOrder(DemoCommand, CommProps);
     setTabOrder(CommProps, DoneTesting);
-    setTabOrder(DoneTesting, DemoCommand);
-    setTabOrder(DemoCommand, cmbZRCols);
+    setTabOrder(DoneTesting, cmbZRCols);
     setTabOrder(cmbZRCols, cmbZRRows);
     StartCommand->setFocus();
 

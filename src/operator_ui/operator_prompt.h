@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 // One message box as the operator sees it. A CR inside the text is a line break.
@@ -19,10 +20,16 @@ public:
     virtual ~OperatorPrompt() = default;
     // Shows the message and returns the button the operator chose.
     virtual QMessageBox::StandardButton ask(const PromptMessage& message) = 0;
+    // Closes the box shown now, if any, as its Cancel (or its only button) would.
+    virtual void dismiss() = 0;
 };
 
 // The real thing: a QMessageBox over the window that is active now.
 class MessageBoxPrompt : public OperatorPrompt {
 public:
     QMessageBox::StandardButton ask(const PromptMessage& message) override;
+    void dismiss() override;
+
+private:
+    QPointer<QMessageBox> shown_;
 };

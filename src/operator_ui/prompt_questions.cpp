@@ -11,3 +11,7 @@ void PromptQuestions::tell(const RunNotice& notice) {
     prompt_.ask(
         {notice.text, notice.title, notice.warning ? QMessageBox::Warning : QMessageBox::NoIcon});
 }
+
+void PromptQuestions::withdraw() {
+    prompt_.dismiss();
+}

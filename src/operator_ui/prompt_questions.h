@@ -11,6 +11,7 @@ public:
 
     bool retryProbe(const RunNotice& question) override;
     void tell(const RunNotice& notice) override;
+    void withdraw() override;
 
 private:
     OperatorPrompt& prompt_;

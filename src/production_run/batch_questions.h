@@ -16,6 +16,8 @@ public:
 
     bool retryProbe(const RunNotice& question) override;
     void tell(const RunNotice& notice) override;
+    // Its answers come at once: nothing ever waits to be taken back.
+    void withdraw() override {}
 
     QStringList notices;
 

@@ -117,6 +117,7 @@ void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& stat
     if (interrupted_)
         run.interrupt();
     run.run();
+    run.settle();
     report.steps = run.results();
     report.verdict = verdictOf(run.verdict());
     if (run.deviceLost())

@@ -34,6 +34,19 @@ QString Captions::portNotOpenedForRun(int commPort) {
         .arg(commPort);
 }
 
+QString Captions::portNotOpenedForDemo(int commPort) {
+    return QCoreApplication::translate(
+               "Captions", "Schnittstelle COM%1 konnte für den Demo-Text nicht geöffnet werden.")
+        .arg(commPort);
+}
+
+QString Captions::connectionLostDuringDemo(int commPort) {
+    return QCoreApplication::translate(
+               "Captions", "Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.\r"
+                           "Der Demo-Text ist nicht vollständig angekommen.")
+        .arg(commPort);
+}
+
 QString Captions::connectionLost(int commPort) {
     return QCoreApplication::translate(
                "Captions", "Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.\r"
@@ -59,6 +72,16 @@ QString storeCause(const SettingsStore::Problem& problem) {
     switch (problem.cause) {
     case Problem::IsFolder:
         return QCoreApplication::translate("Captions", "an ihrer Stelle steht ein Ordner");
+    case Problem::IsFifo:
+        return QCoreApplication::translate("Captions", "an ihrer Stelle steht eine Pipe (FIFO)");
+    case Problem::IsDevice:
+        return QCoreApplication::translate("Captions", "an ihrer Stelle steht eine Gerätedatei");
+    case Problem::IsSocket:
+        return QCoreApplication::translate("Captions", "an ihrer Stelle steht ein Socket");
+    case Problem::TooLarge:
+        return QCoreApplication::translate(
+            "Captions", "sie ist mit über 1 MiB zu groß für eine Einstellungsdatei und "
+                        "bleibt unverändert");
     case Problem::NotReadable:
         return QCoreApplication::translate("Captions", "das Recht, sie zu lesen, fehlt");
     case Problem::Malformed:

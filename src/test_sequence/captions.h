@@ -48,6 +48,8 @@ inline constexpr Caption portErrorTitle{QT_TRANSLATE_NOOP("Captions", "Schnittst
 QString portInUseAtStartup(int commPort);
 QString portNotOpenedAtStartup(int commPort);
 QString portNotOpenedForRun(int commPort);
+QString portNotOpenedForDemo(int commPort);
+QString connectionLostDuringDemo(int commPort);
 
 // Settings store: what went wrong with the file, and the values read from it
 QString describe(const SettingsStore::Problem& problem);

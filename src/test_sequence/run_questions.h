@@ -18,4 +18,6 @@ public:
     // The interface test's Retry/Cancel question after an unanswered probe: true retries.
     virtual bool retryProbe(const RunNotice& question) = 0;
     virtual void tell(const RunNotice& notice) = 0;
+    // Takes back a question still waiting for its answer, which then reads as Cancel.
+    virtual void withdraw() = 0;
 };

@@ -4,6 +4,7 @@
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
 
+#include <QRegularExpression>
 #include <limits>
 
 namespace {
@@ -12,7 +13,14 @@ namespace {
 template <typename Integer>
 bool toNumber(const QString& key, const QString& text, int& value, QString& error) {
     bool isNumber = false;
-    const qlonglong number = text.trimmed().toLongLong(&isNumber);
+    const QString digits = text.trimmed();
+    const qlonglong number = digits.toLongLong(&isNumber);
+    // Digits too many for any integer are a number all the same, just out of range.
+    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!isNumber && wholeNumber.match(digits).hasMatch()) {
+        error = Captions::storedOutOfRange(text, key);
+        return false;
+    }
     if (!isNumber) {
         error = Captions::storedNotANumber(text, key);
         return false;

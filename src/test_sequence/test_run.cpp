@@ -13,9 +13,11 @@
 
 TestRun::TestRun(TestSteps& steps, SerialPort& port, SharedState& state, RunQuestions& questions,
                  QObject* parent)
-    : QObject(parent), steps_(steps), port_(port), state_(state), questions_(questions) {
+    : QObject(parent), steps_(steps), port_(port), state_(state), questions_(questions),
+      lateLoss_(port) {
     connect(&port_, &SerialPort::deviceLost, this, &TestRun::onDeviceLost);
     connect(&port_, &SerialPort::outputStalled, this, [this] { outputStalled_ |= !finished_; });
+    connect(&lateLoss_, &LateLossWatch::lost, this, &TestRun::onLateLoss);
     state_.CancelRequested = false;
 }
 
@@ -59,10 +61,27 @@ void TestRun::runStep(int index) {
 
 void TestRun::writeBanner() {
     using namespace TerminalCommands;
-    port_.setOutput(bannerSpaces());
-    port_.setOutput(clearDisplay());
-    port_.setOutput(bannerGeometry(state_.TerminalCols, state_.TerminalRows));
-    port_.setOutput(bannerEnd());
+    const QByteArray parts[] = {bannerSpaces(), clearDisplay(),
+                                bannerGeometry(state_.TerminalCols, state_.TerminalRows),
+                                bannerEnd()};
+    qsizetype bytes = 0;
+    for (const QByteArray& part : parts) {
+        port_.setOutput(part);
+        bytes += part.size();
+    }
+    lateLoss_.arm(bytes);
+}
+
+void TestRun::settle() {
+    lateLoss_.settle();
+}
+
+// The rows keep their results; the loss is told once, as any other.
+void TestRun::onLateLoss() {
+    if (deviceLost_)
+        return;
+    deviceLost_ = true;
+    reportLineTrouble();
 }
 
 void TestRun::cancel() {
@@ -82,6 +101,8 @@ void TestRun::onDeviceLost() {
         return;
     deviceLost_ = true;
     state_.CancelRequested = true;
+    // A question about the line is moot once the line is gone: the loss message follows.
+    questions_.withdraw();
 }
 
 // A stall under RTS/CTS alone has another cause than the table's bytes; the rows tell it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "late_loss_watch.h"
 #include "step_result.h"
 
 #include <QList>
@@ -33,6 +34,9 @@ public:
     const QList<StepResult>& results() const { return results_; }
     Verdict verdict() const;
     bool deviceLost() const { return deviceLost_; }
+    // Waits until the end-of-run banner has had its time on the wire, so that a line lost
+    // meanwhile is told and counted; the window lets that happen while it shows the rows.
+    void settle();
 
 signals:
     void stepStarted(int index);
@@ -44,11 +48,13 @@ private:
     void writeBanner();
     void onDeviceLost();
     void reportLineTrouble();
+    void onLateLoss();
 
     TestSteps& steps_;
     SerialPort& port_;
     SharedState& state_;
     RunQuestions& questions_;
+    LateLossWatch lateLoss_;
     QList<StepResult> results_;
     bool running_ = false;
     bool finished_ = false;

@@ -66,6 +66,15 @@ TEST_F(StoredPortSettingsTest, ABadPortNumberIsReportedAtOnceAndStopsBeforeHands
     }
 }
 
+// Too many digits for any integer is still a number: out of range, not "keine ganze Zahl".
+TEST_F(StoredPortSettingsTest, ANumberOfTooManyDigitsIsOutOfRange) {
+    for (const char* number : {"99999999999999999999", "-99999999999999999999", "70000"}) {
+        TestStore::setSetting(commPortKey, number);
+        EXPECT_FALSE(apply()) << number;
+        EXPECT_TRUE(error.contains("außerhalb des Zahlenbereichs")) << error.toStdString();
+    }
+}
+
 TEST_F(StoredPortSettingsTest, ABadHandshakingValueIsReported) {
     for (const char* code : {"abc", "-1", "4", "70000", "99999999999"}) {
         TestStore::setSetting(handshakingKey, code);

@@ -1,7 +1,9 @@
 #include "device_link/port_watch.h"
 #include "device_link/serial_port.h"
+#include "device_link/terminal_commands.h"
 #include "modal_driver.h"
 #include "operator_ui/main_window.h"
+#include "pty_pair.h"
 #include "run_driver.h"
 #include "scripted_prompt.h"
 #include "sim/slave_link.h"
@@ -14,6 +16,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +122,8 @@ TEST_F(LineFaultsTest, AReturningDeviceIsReopenedUnlessAnotherPortWasChosen) {
     EXPECT_FALSE(watch->watching());
     EXPECT_EQ(runTests(*window).results, allPassed);
 
+    // Pulled once the banner has had its time on the line: no loss of the run, no box.
+    QTest::qWait(200);
     adapter.reset();
     sim.reset();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->MSComm1->PortOpen(); }, 5000));
@@ -127,6 +132,60 @@ TEST_F(LineFaultsTest, AReturningDeviceIsReopenedUnlessAnotherPortWasChosen) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !watch->watching(); }, 5000));
     EXPECT_FALSE(window->MSComm1->PortOpen());
     EXPECT_TRUE(prompt.shown.empty());
+}
+
+// Unplugged while the box asks, plugged back, "Wiederholen": the box must be gone by then.
+TEST_F(LineFaultsTest, ALostLineTakesBackTheRetryQuestionAndTellsTheLossInstead) {
+    start({.silent = true});
+    prompt.answers = {QMessageBox::Retry};
+    bool takenBack = false;
+    prompt.whileShown = [&](const PromptMessage& message) {
+        if (!message.buttons.testFlag(QMessageBox::Retry))
+            return;
+        sim.reset();
+        takenBack = QTest::qWaitFor([&] { return prompt.dismissed; }, 2000);
+    };
+    const RunRecord run = runTests(*window);
+    EXPECT_TRUE(takenBack);
+    ASSERT_EQ(prompt.shown.size(), 2u);
+    EXPECT_EQ(prompt.shown[1].text, Captions::connectionLost(1));
+    EXPECT_EQ(run.results[0], "abgebrochen");
+}
+
+// The far end hangs up inside the banner, or inside the demo text: one box says so, and the
+// rows keep their results.
+TEST_F(LineFaultsTest, ALineLostDuringTheBannerOrTheDemoTextIsTold) {
+    ASSERT_EQ(runTests(*window).results, allPassed);
+    const qsizetype banner = qsizetype(16 + TerminalCommands::clearDisplay().size() +
+                                       std::strlen("20x4\r") + std::strlen("Test-Ende"));
+    const long beforeBanner = long(settled().size() - banner);
+    start({.hangupAfter = beforeBanner + 5});
+    EXPECT_EQ(runTests(*window).results, allPassed);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompt.shown.empty(); }, 2000));
+    EXPECT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, Captions::connectionLost(1));
+
+    prompt.shown.clear();
+    start({.hangupAfter = 10});
+    window->DemoCommand->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompt.shown.empty(); }, 2000));
+    EXPECT_EQ(prompt.shown[0].text, Captions::connectionLostDuringDemo(1));
+}
+
+// A device that is missing from the start is opened once it appears, not only one that
+// went away during the session.
+TEST_F(LineFaultsTest, ADeviceMissingAtTheFirstOpeningIsOpenedWhenItAppears) {
+    const QTemporaryDir folder;
+    const QString link = folder.filePath(QStringLiteral("ttyLate"));
+    SerialPort port;
+    PortWatch watch(port);
+    port.setDevicePath(link);
+    ASSERT_FALSE(port.setPortOpen(true));
+    EXPECT_TRUE(watch.watching());
+    const PtyPair adapter;
+    ASSERT_TRUE(QFile::link(adapter.slavePath(), link));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return port.PortOpen(); }, 5000));
+    EXPECT_FALSE(watch.watching());
 }
 
 // The table's 0x13 comes back as XOFF: the line stops and the next byte cannot go out.

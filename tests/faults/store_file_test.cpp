@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
@@ -123,12 +125,16 @@ TEST_F(StoreFileTest, AFolderInTheFilesPlaceIsSaidAndTheDialogStillClosesWithIts
     EXPECT_TRUE(QFileInfo(file).isDir());
 }
 
+// Nothing of an unreadable store is used, its device mapping neither: the session's device
+// stands in, so the default node of COM1 is never opened here.
 TEST_F(StoreFileTest, AMalformedStoreIsSaidAndStartUpGoesOnWithTheInitialConfiguration) {
     PtyPair com1;
     writeRaw("[Anschluesse]\nCOM1=" + QFile::encodeName(com1.slavePath()) +
              "\n[Einstellungen\nEinstellungen=115200,o,7,2\nHandshaking=2\n");
+    EXPECT_EQ(devicePathForPort(1), "/dev/ttyS0");
     ScriptedPrompt prompt;
     MainWindow window(prompt);
+    window.MSComm1->setDevicePath(com1.slavePath());
     window.Form_Load();
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].icon, QMessageBox::Warning);
@@ -138,6 +144,37 @@ TEST_F(StoreFileTest, AMalformedStoreIsSaidAndStartUpGoesOnWithTheInitialConfigu
     EXPECT_TRUE(window.MSComm1->PortOpen());
     EXPECT_EQ(window.MSComm1->Settings(), "9600,e,8,1");
     EXPECT_EQ(window.MSComm1->Handshaking(), 0);
+}
+
+// None of these is ever opened: a FIFO would block start-up, /dev/zero would never end.
+TEST_F(StoreFileTest, AStoreThatIsNoPlainFileOrTooLargeIsNamedAndNeverWritten) {
+    const QTemporaryDir elsewhere;
+    const QString fifo = elsewhere.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QByteArray large = "[Einstellungen]\n" + QByteArray(1024 * 1024, ';') + "\n";
+    const std::vector<std::pair<std::function<void()>, QString>> cases{
+        {[&] { ::mkfifo(QFile::encodeName(file).constData(), 0600); }, "eine Pipe (FIFO)"},
+        {[&] { QFile::link(fifo, file); }, "eine Pipe (FIFO)"},
+        {[&] { QFile::link("/dev/zero", file); }, "eine Gerätedatei"},
+        {[&] { writeRaw(large); }, "zu groß"}};
+    for (const auto& [place, kind] : cases) {
+        QFile::remove(file);
+        place();
+        struct stat before {};
+        ::lstat(QFile::encodeName(file).constData(), &before);
+        const QString read = QString::fromUtf8(readAnything());
+        EXPECT_TRUE(read.contains("kann nicht gelesen werden") && read.contains(kind))
+            << read.toStdString();
+        const QString saved = QString::fromUtf8(saveAnything());
+        EXPECT_TRUE(saved.contains("nicht in " + file + " gespeichert")) << saved.toStdString();
+        EXPECT_TRUE(saved.contains(kind)) << saved.toStdString();
+        EXPECT_EQ(SettingsStore::read(SettingsStore::settingsSection, "Echo"), "");
+        struct stat after {};
+        ::lstat(QFile::encodeName(file).constData(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino) << kind.toStdString();
+        EXPECT_EQ(after.st_size, before.st_size) << kind.toStdString();
+        QFile::remove(file);
+    }
 }
 
 TEST_F(StoreFileTest, HandWrittenValuesAreTakenAsWritten) {

@@ -1,5 +1,7 @@
 #include "device_link/serial_port.h"
+#include "modal_driver.h"
 #include "operator_ui/main_window.h"
+#include "operator_ui/operator_prompt.h"
 #include "operator_ui/qt_translation.h"
 #include "pty_pair.h"
 #include "scripted_prompt.h"
@@ -60,8 +62,9 @@ TEST_F(MainWindowTest, ShowsItsCommandsAndTheGeometryListsInOrder) {
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
 }
 
-TEST_F(MainWindowTest, FocusMovesInTheOperatorsOrder) {
-    QWidget* const expected[] = {window.CommProps, window.DoneTesting, window.DemoCommand,
+// Tab, Tab, Enter from start-up must not end the program.
+TEST_F(MainWindowTest, FocusFollowsTheScreenButtonsThenLists) {
+    QWidget* const expected[] = {window.DemoCommand, window.CommProps, window.DoneTesting,
                                  window.cmbZRCols, window.cmbZRRows};
     QWidget* widget = window.StartCommand;
     for (QWidget* next : expected) {
@@ -70,6 +73,21 @@ TEST_F(MainWindowTest, FocusMovesInTheOperatorsOrder) {
             widget = widget->nextInFocusChain();
         EXPECT_EQ(widget, next) << widget->objectName().toStdString();
     }
+}
+
+TEST_F(MainWindowTest, ABoxKeepsASaneWidthAndShowsALongPathWholeInItsTooltip) {
+    const QString path = "/dev/serial/by-id/" + QString(10'000, 'x');
+    int width = 0;
+    QString tooltip;
+    whenModalShown([&](QWidget* box) {
+        width = box->width();
+        tooltip = box->toolTip();
+        box->close();
+    });
+    MessageBoxPrompt().ask({"Gerät " + path + " fehlt.", "Quendal"});
+    EXPECT_GT(width, 0);
+    EXPECT_LT(width, 1000);
+    EXPECT_TRUE(tooltip.contains(path));
 }
 
 TEST_F(MainWindowTest, ChoosingAGeometrySetsItEvenWhenTheTerminalCannotShowIt) {

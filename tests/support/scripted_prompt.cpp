@@ -2,8 +2,11 @@
 
 QMessageBox::StandardButton ScriptedPrompt::ask(const PromptMessage& message) {
     shown.push_back(message);
+    dismissed = false;
     if (whileShown)
         whileShown(message);
+    if (dismissed)
+        return QMessageBox::Cancel;
     if (!answers.empty()) {
         const auto answer = answers.front();
         answers.pop_front();

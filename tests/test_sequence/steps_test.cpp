@@ -125,17 +125,21 @@ TEST_F(StepsTest, TheDemoTextFillsEveryRowAndHomesTheCursor) {
     EXPECT_TRUE(prompt.shown.empty());
 }
 
-TEST_F(StepsTest, TheDemoTextOnAClosedPortIsReportedAndSendsNothing) {
+TEST_F(StepsTest, TheDemoTextOpensAClosedPortFirstAndSaysWhyWhenItCannot) {
     window->MSComm1->setPortOpen(false);
     window->DemoCommand->click();
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_TRUE(window->MSComm1->PortOpen());
+    EXPECT_TRUE(settled().endsWith(TerminalCommands::demoClose()));
+
+    window->MSComm1->setPortOpen(false);
+    sim.reset();
+    window->DemoCommand->click();
     ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(prompt.shown[0].title, "Quendal");
-    EXPECT_EQ(prompt.shown[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(prompt.shown[0].text, Captions::describe(window->MSComm1->problem()));
-    EXPECT_TRUE(prompt.shown[0].text.contains("nicht geöffnet"));
-    EXPECT_TRUE(settled().isEmpty());
-    EXPECT_EQ(window->state.TerminalCols, 20);
+    EXPECT_EQ(prompt.shown[0].text,
+              "Schnittstelle COM1 konnte für den Demo-Text nicht geöffnet werden.");
+    EXPECT_TRUE(prompt.shown[0].details.contains("Das Gerät gibt es nicht"))
+        << prompt.shown[0].details.toStdString();
 }
 
 } // namespace
