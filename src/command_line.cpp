@@ -3,6 +3,7 @@
 #include "production_run/production_run.h"
 #include "production_run/run_options.h"
 #include "quendal_version.h"
+#include "test_sequence/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -16,7 +17,8 @@ void describe(QCommandLineParser& parser) {
     // Qt's own options are single words after one dash (-platform, -reverse); read compacted,
     // -reverse would contain -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "ZR Test und Initialisierung: tests and programs a ZR text terminal on a serial port.\n"
         "Qt's own options, such as -platform NAME, -style NAME or -reverse, also apply.\n"
         "Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config).\n"
@@ -29,18 +31,23 @@ void describe(QCommandLineParser& parser) {
 }
 
 int usageError(const QString& message) {
-    std::fprintf(stderr, "quendal: %s\nTry 'quendal --help'.\n", qPrintable(message));
+    std::fprintf(stderr, "quendal: %s\n%s\n", qPrintable(message),
+                 qPrintable(QCoreApplication::translate("CommandLine", "Try 'quendal --help'.")));
     return 2;
+}
+
+QString unknownArgument(const QString& argument) {
+    return QCoreApplication::translate("CommandLine", "unknown argument %1").arg(argument);
 }
 
 // Under --run every argument is the run's: Qt's options and stray words are mistakes.
 int runFromCommandLine(int argc, char** argv, const QCommandLineParser& parser, bool parsed) {
     QCoreApplication app(argc, argv);
+    installTranslation(app);
     if (!parsed)
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return usageError(
-            QStringLiteral("unknown argument %1").arg(parser.positionalArguments()[0]));
+        return usageError(unknownArgument(parser.positionalArguments()[0]));
     QString error;
     const auto options = RunCommandLine::read(parser, error);
     if (!options)
@@ -75,12 +82,17 @@ std::optional<int> answer(int argc, char** argv) {
         if (RunCommandLine::requested(parser))
             return runFromCommandLine(argc, argv, parser, parsed);
         if (anyRunOption(parser))
-            return usageError(QStringLiteral("--%1 needs --run").arg(parser.optionNames()[0]));
+            return usageError(QCoreApplication::translate("CommandLine", "--%1 needs --run")
+                                  .arg(parser.optionNames()[0]));
         return std::nullopt;
     }
-    // Names the program in the usage line; a core application needs no display.
+    // Names the program in the usage line; a core application needs no display. The texts
+    // above were read before there was a translator: the help is described again.
     QCoreApplication app(argc, argv);
-    const QString text = help ? parser.helpText()
+    installTranslation(app);
+    QCommandLineParser translated;
+    describe(translated);
+    const QString text = help ? translated.helpText()
                               : QStringLiteral("quendal %1\n").arg(QStringLiteral(QUENDAL_VERSION));
     std::fputs(qPrintable(text), stdout);
     return 0;
@@ -89,8 +101,7 @@ std::optional<int> answer(int argc, char** argv) {
 bool onlyQtOptions(const QStringList& arguments) {
     if (arguments.size() <= 1)
         return true;
-    std::fprintf(stderr, "quendal: unknown argument %s\nTry 'quendal --help'.\n",
-                 qPrintable(arguments.at(1)));
+    usageError(unknownArgument(arguments.at(1)));
     return false;
 }
 

@@ -1,12 +1,12 @@
 #include "command_line.h"
 #include "operator_ui/event_dispatcher.h"
+#include "operator_ui/leave_every_loop.h"
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
 #include "operator_ui/qt_translation.h"
 #include "operator_ui/screen_centre.h"
-#include "operator_ui/leave_every_loop.h"
-#include "test_sequence/signal_exit.h"
 #include "quendal_version.h"
+#include "test_sequence/signal_exit.h"
 
 #include <QApplication>
 
@@ -15,10 +15,10 @@ int main(int argc, char** argv) {
         return *status;
     chooseEventDispatcher(); // before QApplication, which creates the dispatcher
     QApplication app(argc, argv);
+    installTranslations(app);
     if (!CommandLine::onlyQtOptions(QApplication::arguments()))
         return 2;
     QApplication::setApplicationName(QStringLiteral("Quendal"));
-    installQtGermanTranslation(app);
     QApplication::setDesktopFileName(QStringLiteral(QUENDAL_APP_ID));
     MessageBoxPrompt prompt;
     MainWindow window(prompt);

@@ -1,5 +1,6 @@
 #include "line_setup.h"
 
+#include <QCoreApplication>
 #include <termios.h>
 
 namespace {
@@ -46,8 +47,9 @@ bool addSoftwareFlow(QSerialPort& port) {
     return ::tcsetattr(port.handle(), TCSANOW, &attributes) == 0;
 }
 
+// Shown to the operator, so translated along with the captions.
 bool refused(QSerialPort& port, const QString& what, QString& error) {
-    error = QStringLiteral("Die Schnittstelle %1 übernimmt %2 nicht (%3).")
+    error = QCoreApplication::translate("Captions", "Die Schnittstelle %1 übernimmt %2 nicht (%3).")
                 .arg(port.portName(), what, port.errorString());
     port.clearError();
     return false;
@@ -58,19 +60,33 @@ bool refused(QSerialPort& port, const QString& what, QString& error) {
 bool applyLineSetup(QSerialPort& port, const LineSettings& settings, int handshaking,
                     QString& error) {
     if (settings.dataBits < 5)
-        return refused(port, QStringLiteral("%1 Datenbits").arg(settings.dataBits), error);
+        return refused(
+            port, QCoreApplication::translate("Captions", "%1 Datenbits").arg(settings.dataBits),
+            error);
     if (!port.setBaudRate(settings.baud))
-        return refused(port, QStringLiteral("die Baudrate %1").arg(settings.baud), error);
+        return refused(
+            port, QCoreApplication::translate("Captions", "die Baudrate %1").arg(settings.baud),
+            error);
     if (!port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)))
-        return refused(port, QStringLiteral("%1 Datenbits").arg(settings.dataBits), error);
+        return refused(
+            port, QCoreApplication::translate("Captions", "%1 Datenbits").arg(settings.dataBits),
+            error);
     if (!port.setParity(parityOf(settings.parity)))
-        return refused(port, QStringLiteral("die Parität „%1“").arg(QLatin1Char(settings.parity)),
+        return refused(port,
+                       QCoreApplication::translate("Captions", "die Parität „%1“")
+                           .arg(QLatin1Char(settings.parity)),
                        error);
     if (!port.setStopBits(stopBitsOf(settings.stopBits)))
-        return refused(port, QStringLiteral("%1 Stopbits").arg(settings.stopBits), error);
+        return refused(
+            port, QCoreApplication::translate("Captions", "%1 Stopbits").arg(settings.stopBits),
+            error);
     if (!port.setFlowControl(flowOf(handshaking)))
-        return refused(port, QStringLiteral("das Handshaking %1").arg(handshaking), error);
+        return refused(
+            port, QCoreApplication::translate("Captions", "das Handshaking %1").arg(handshaking),
+            error);
     if (handshaking == XonXoffAndRtsCts && !addSoftwareFlow(port))
-        return refused(port, QStringLiteral("das Handshaking %1").arg(handshaking), error);
+        return refused(
+            port, QCoreApplication::translate("Captions", "das Handshaking %1").arg(handshaking),
+            error);
     return true;
 }

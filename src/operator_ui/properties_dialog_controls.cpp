@@ -124,10 +124,10 @@ QWidget* PropertiesDialog::buildOptions(QWidget* parent) {
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     auto* flow = frame(QStringLiteral("Frame5"), Captions::flowFrame, box);
-    options(optFlow, QStringLiteral("optFlow"), Captions::flowChoices, flow,
+    options(optFlow, QStringLiteral("optFlow"), Captions::flowChoices(), flow,
             [this](int i) { optFlow_Click(i); });
     auto* echo = frame(QStringLiteral("Frame7"), Captions::echoFrame, box);
-    options(optEcho, QStringLiteral("optEcho"), Captions::echoChoices, echo,
+    options(optEcho, QStringLiteral("optEcho"), Captions::echoChoices(), echo,
             [this](int i) { optEcho_Click(i); });
     row->addWidget(flow);
     row->addWidget(echo, 0, Qt::AlignTop);

@@ -1,5 +1,7 @@
 #include "qt_translation.h"
 
+#include "test_sequence/language.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -11,4 +13,9 @@ void installQtGermanTranslation(QCoreApplication& app) {
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+void installTranslations(QCoreApplication& app) {
+    if (installTranslation(app) == Language::German)
+        installQtGermanTranslation(app);
 }

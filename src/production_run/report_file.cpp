@@ -102,6 +102,14 @@ QJsonValue adapterObject(const std::optional<TerminalReport::Adapter>& adapter) 
                        {"serialNumber", known(adapter->serialNumber)}};
 }
 
+// Stations match a row's caption and text, so they are German whatever the language.
+QString germanResult(const QString& shown) {
+    for (const Captions::Caption& result : Captions::rowResults)
+        if (shown == result)
+            return result.untranslated();
+    return shown;
+}
+
 QJsonObject stepObject(const StepResult& step) {
     QJsonArray failures;
     for (const ExchangeFailure& failure : step.failures)
@@ -109,9 +117,12 @@ QJsonObject stepObject(const StepResult& step) {
                                     {"awaited", hex(failure.awaited)},
                                     {"received", hex(failure.received)},
                                     {"waitedMs", failure.waitedMs}});
-    return {{"index", step.index},           {"caption", step.caption},
-            {"result", step.result},         {"outcome", QLatin1String(outcomeName(step.outcome))},
-            {"durationMs", step.durationMs}, {"failures", failures}};
+    return {{"index", step.index},
+            {"caption", Captions::stepCaptions.at(step.index).untranslated()},
+            {"result", germanResult(step.result)},
+            {"outcome", QLatin1String(outcomeName(step.outcome))},
+            {"durationMs", step.durationMs},
+            {"failures", failures}};
 }
 
 QJsonObject terminalObject(const TerminalReport& terminal) {

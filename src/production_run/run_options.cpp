@@ -4,6 +4,7 @@
 #include "test_sequence/captions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -27,7 +28,8 @@ bool readTerminals(const QCommandLineParser& parser, RunOptions& options, QStrin
     for (const QString& text : parser.values(comOption)) {
         const auto number = wholeNumber(text);
         if (!number || *number < 1 || *number > highestCommPort) {
-            error = QStringLiteral("--com %1: the COM number must be 1 to %2")
+            error = QCoreApplication::translate("CommandLine",
+                                                "--com %1: the COM number must be 1 to %2")
                         .arg(text)
                         .arg(highestCommPort);
             return false;
@@ -36,7 +38,7 @@ bool readTerminals(const QCommandLineParser& parser, RunOptions& options, QStrin
     }
     for (const QString& path : parser.values(deviceOption)) {
         if (path.isEmpty()) {
-            error = QStringLiteral("--device: the path is empty");
+            error = QCoreApplication::translate("CommandLine", "--device: the path is empty");
             return false;
         }
         options.terminals.append({path, 0, path});
@@ -53,8 +55,9 @@ bool readGeometry(const QCommandLineParser& parser, RunOptions& options, QString
     const auto match = QRegularExpression(QStringLiteral("^([0-9]+)[xX]([0-9]+)$")).match(text);
     if (!match.hasMatch() || !Captions::columnChoices.contains(match.captured(1)) ||
         !Captions::rowChoices.contains(match.captured(2))) {
-        error = QStringLiteral("--geometry %1: columns must be one of %2 and rows one of %3, "
-                               "as in COLSxROWS")
+        error = QCoreApplication::translate(
+                    "CommandLine", "--geometry %1: columns must be one of %2 and rows one of %3, "
+                                   "as in COLSxROWS")
                     .arg(text, Captions::columnChoices.join(QLatin1Char(',')),
                          Captions::rowChoices.join(QLatin1Char(',')));
         return false;
@@ -69,7 +72,8 @@ bool readRetries(const QCommandLineParser& parser, RunOptions& options, QString&
         return true;
     const auto retries = wholeNumber(parser.value(retriesOption));
     if (!retries || *retries < 0) {
-        error = QStringLiteral("--retries %1: must be a whole number of 0 or more")
+        error = QCoreApplication::translate("CommandLine",
+                                            "--retries %1: must be a whole number of 0 or more")
                     .arg(parser.value(retriesOption));
         return false;
     }
@@ -90,25 +94,33 @@ TerminalChoice storedTerminal() {
 
 void RunCommandLine::addOptions(QCommandLineParser& parser) {
     parser.addOptions({
-        {runOption, QStringLiteral("Run the tests without a window, on every terminal named, all "
-                                   "at once, then end with an exit status (see below).")},
+        {runOption,
+         QCoreApplication::translate("CommandLine",
+                                     "Run the tests without a window, on every terminal named, all "
+                                     "at once, then end with an exit status (see below).")},
         {comOption,
-         QStringLiteral("With --run: a terminal on COM number N (1 to 16), as the window maps "
-                        "it. May be repeated. Default: the stored COM number."),
+         QCoreApplication::translate(
+             "CommandLine", "With --run: a terminal on COM number N (1 to 16), as the window maps "
+                            "it. May be repeated. Default: the stored COM number."),
          QStringLiteral("N")},
         {deviceOption,
-         QStringLiteral("With --run: a terminal on the device PATH. May be repeated."),
+         QCoreApplication::translate("CommandLine",
+                                     "With --run: a terminal on the device PATH. May be repeated."),
          QStringLiteral("PATH")},
         {geometryOption,
-         QStringLiteral("With --run: the display geometry, as the window's lists offer it "
-                        "(default 20x4)."),
+         QCoreApplication::translate(
+             "CommandLine", "With --run: the display geometry, as the window's lists offer it "
+                            "(default 20x4)."),
          QStringLiteral("COLSxROWS")},
         {retriesOption,
-         QStringLiteral("With --run: how often a silent terminal's interface test is retried "
-                        "before it is cancelled (default 0)."),
+         QCoreApplication::translate(
+             "CommandLine", "With --run: how often a silent terminal's interface test is retried "
+                            "before it is cancelled (default 0)."),
          QStringLiteral("N")},
         {reportOption,
-         QStringLiteral("With --run: write a JSON report to FILE, or to standard output for -."),
+         QCoreApplication::translate(
+             "CommandLine",
+             "With --run: write a JSON report to FILE, or to standard output for -."),
          QStringLiteral("FILE")},
     });
 }

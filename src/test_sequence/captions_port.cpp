@@ -1,20 +1,27 @@
 #include "captions.h"
 
+#include <QCoreApplication>
+
 // The words for every way the serial port can refuse, kept apart from the other captions
 // because there are so many of them.
 
 namespace {
 
 QString portDevice(int commPort, const QString& path) {
-    return QStringLiteral("Schnittstelle COM%1 (%2)").arg(commPort).arg(path);
+    return QCoreApplication::translate("Captions", "Schnittstelle COM%1 (%2)")
+        .arg(commPort)
+        .arg(path);
 }
 
 QString deviceMissing(const QString& port, const QStringList& present) {
-    const QString found = present.isEmpty()
-                              ? QStringLiteral("Es ist kein serielles Gerät angeschlossen.")
-                              : QStringLiteral("Vorhanden sind: %1.").arg(present.join(", "));
-    return QStringLiteral("%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder "
-                          "unter „COM Einstellungen“ ein anderes Gerät wählen.")
+    const QString found =
+        present.isEmpty()
+            ? QCoreApplication::translate("Captions", "Es ist kein serielles Gerät angeschlossen.")
+            : QCoreApplication::translate("Captions", "Vorhanden sind: %1.")
+                  .arg(present.join(", "));
+    return QCoreApplication::translate(
+               "Captions", "%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder "
+                           "unter „COM Einstellungen“ ein anderes Gerät wählen.")
         .arg(port, found);
 }
 
@@ -22,39 +29,45 @@ QString deviceMissing(const QString& port, const QStringList& present) {
 // A group that could not be read is not guessed.
 QString noDeviceRights(const QString& port, const QString& node, const QString& group) {
     if (group.isEmpty())
-        return QStringLiteral("%1: Keine Berechtigung für das Gerät %2. Abhilfe: mit „ls -l %2“ "
-                              "nachsehen, welcher Gruppe es gehört, und dieser Gruppe beitreten.")
+        return QCoreApplication::translate(
+                   "Captions", "%1: Keine Berechtigung für das Gerät %2. Abhilfe: mit „ls -l %2“ "
+                               "nachsehen, welcher Gruppe es gehört, und dieser Gruppe beitreten.")
             .arg(port, node);
     const bool rootOnly = group == QLatin1String("root");
-    return QStringLiteral("%1: Keine Berechtigung für das Gerät %2, es gehört der Gruppe „%3“. "
-                          "Abhilfe: %4sudo adduser $USER %5 eingeben, danach ab- und wieder "
-                          "anmelden.")
+    return QCoreApplication::translate(
+               "Captions", "%1: Keine Berechtigung für das Gerät %2, es gehört der Gruppe „%3“. "
+                           "Abhilfe: %4sudo adduser $USER %5 eingeben, danach ab- und wieder "
+                           "anmelden.")
         .arg(port, node, group,
-             rootOnly ? QStringLiteral("das Gerät per udev-Regel (GROUP=\"dialout\") der Gruppe "
-                                       "„dialout“ geben, ")
+             rootOnly ? QCoreApplication::translate(
+                            "Captions", "das Gerät per udev-Regel (GROUP=\"dialout\") der Gruppe "
+                                        "„dialout“ geben, ")
                       : QString(),
              rootOnly ? QStringLiteral("dialout") : group);
 }
 
 QString heldExclusively(const QString& port, const QString& holder) {
-    return QStringLiteral("%1 ist von einem anderen Programm exklusiv belegt%2. Oft ist es "
-                          "ModemManager, der neu eingesteckte Adapter einige Sekunden lang "
-                          "prüft. Abhilfe: kurz warten oder „sudo systemctl stop ModemManager“; "
-                          "auf Dauer hält eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=\"1\" "
-                          "ihn von dem Adapter fern.")
+    return QCoreApplication::translate(
+               "Captions", "%1 ist von einem anderen Programm exklusiv belegt%2. Oft ist es "
+                           "ModemManager, der neu eingesteckte Adapter einige Sekunden lang "
+                           "prüft. Abhilfe: kurz warten oder „sudo systemctl stop ModemManager“; "
+                           "auf Dauer hält eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=\"1\" "
+                           "ihn von dem Adapter fern.")
         .arg(port, holder);
 }
 
 QString inUseByProgram(const QString& port, const QString& holder) {
-    return QStringLiteral("%1 wird bereits von einem anderen Programm verwendet%2. Abhilfe: "
-                          "das Programm beenden.")
+    return QCoreApplication::translate(
+               "Captions", "%1 wird bereits von einem anderen Programm verwendet%2. Abhilfe: "
+                           "das Programm beenden.")
         .arg(port, holder);
 }
 
 QString staleLockFile(const QString& port, const QString& lockFile, qint64 pid) {
-    return QStringLiteral("%1 ist durch die Sperrdatei %2 gesperrt. Ihr Prozess %3 läuft nicht "
-                          "mehr, doch die Datei gehört einem anderen Benutzer und kann nicht "
-                          "entfernt werden. Abhilfe: sudo rm %2")
+    return QCoreApplication::translate(
+               "Captions", "%1 ist durch die Sperrdatei %2 gesperrt. Ihr Prozess %3 läuft nicht "
+                           "mehr, doch die Datei gehört einem anderen Benutzer und kann nicht "
+                           "entfernt werden. Abhilfe: sudo rm %2")
         .arg(port, lockFile)
         .arg(pid);
 }
@@ -62,53 +75,59 @@ QString staleLockFile(const QString& port, const QString& lockFile, qint64 pid) 
 QString fileKind(PortProblem::FileKind kind) {
     switch (kind) {
     case PortProblem::Fifo:
-        return QStringLiteral("eine Pipe (FIFO)");
+        return QCoreApplication::translate("Captions", "eine Pipe (FIFO)");
     case PortProblem::Symlink:
-        return QStringLiteral("eine symbolische Verknüpfung");
+        return QCoreApplication::translate("Captions", "eine symbolische Verknüpfung");
     case PortProblem::Directory:
-        return QStringLiteral("ein Verzeichnis");
+        return QCoreApplication::translate("Captions", "ein Verzeichnis");
     case PortProblem::Socket:
-        return QStringLiteral("ein Socket");
+        return QCoreApplication::translate("Captions", "ein Socket");
     case PortProblem::DeviceNode:
         break;
     }
-    return QStringLiteral("eine Gerätedatei");
+    return QCoreApplication::translate("Captions", "eine Gerätedatei");
 }
 
 QString lockFileNotRegular(const QString& port, const QString& lockFile,
                            PortProblem::FileKind kind) {
-    return QStringLiteral("%1: Die Sperrdatei %2 ist keine gewöhnliche Datei, sondern %3; sie "
-                          "wird nicht geöffnet. Abhilfe: sudo rm -r %2")
+    return QCoreApplication::translate(
+               "Captions", "%1: Die Sperrdatei %2 ist keine gewöhnliche Datei, sondern %3; sie "
+                           "wird nicht geöffnet. Abhilfe: sudo rm -r %2")
         .arg(port, lockFile, fileKind(kind));
 }
 
 // The lock directory belongs to root on Debian: its cure is the directory's mode, not a group.
 QString noLockDirectoryRights(const QString& port, const QString& directory, const QString& group) {
     if (group.isEmpty() || group == QLatin1String("root"))
-        return QStringLiteral("%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die "
-                              "Schnittstelle kann nicht belegt werden. Abhilfe: das Verzeichnis "
-                              "für alle beschreibbar machen: sudo chmod 1777 %2")
+        return QCoreApplication::translate(
+                   "Captions", "%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die "
+                               "Schnittstelle kann nicht belegt werden. Abhilfe: das Verzeichnis "
+                               "für alle beschreibbar machen: sudo chmod 1777 %2")
             .arg(port, directory);
-    return QStringLiteral("%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die "
-                          "Schnittstelle kann nicht belegt werden. Abhilfe: sudo adduser $USER "
-                          "%3 eingeben, danach ab- und wieder anmelden.")
+    return QCoreApplication::translate(
+               "Captions", "%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die "
+                           "Schnittstelle kann nicht belegt werden. Abhilfe: sudo adduser $USER "
+                           "%3 eingeben, danach ab- und wieder anmelden.")
         .arg(port, directory, group);
 }
 
 QString notASerialDevice(const QString& port, const QString& node) {
-    return QStringLiteral("%1: %2 ist kein serielles Gerät. Abhilfe: unter „COM Einstellungen“ "
-                          "das Gerät des Adapters wählen.")
+    return QCoreApplication::translate(
+               "Captions", "%1: %2 ist kein serielles Gerät. Abhilfe: unter „COM Einstellungen“ "
+                           "das Gerät des Adapters wählen.")
         .arg(port, node);
 }
 
 QString deviceNotResponding(const QString& port, const QString& node, const QString& systemText) {
-    return QStringLiteral("%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: unter „COM "
-                          "Einstellungen“ das Gerät des Adapters wählen.")
+    return QCoreApplication::translate(
+               "Captions", "%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: unter „COM "
+                           "Einstellungen“ das Gerät des Adapters wählen.")
         .arg(port, node, systemText);
 }
 
 QString openFailed(const QString& port, const QString& systemText) {
-    return QStringLiteral("%1 konnte nicht geöffnet werden (%2).").arg(port, systemText);
+    return QCoreApplication::translate("Captions", "%1 konnte nicht geöffnet werden (%2).")
+        .arg(port, systemText);
 }
 
 QString describeOpening(const PortProblem& problem) {
@@ -147,31 +166,39 @@ QString Captions::describe(const PortProblem& problem) {
     const int commPort = problem.commPort;
     switch (problem.kind) {
     case PortProblem::InvalidPortNumber:
-        return QStringLiteral("Ungültige Portnummer %1: zulässig sind 1 bis 16.")
+        return QCoreApplication::translate("Captions",
+                                           "Ungültige Portnummer %1: zulässig sind 1 bis 16.")
             .arg(problem.value);
     case PortProblem::PortNumberWhileOpen:
-        return QStringLiteral("Die Portnummer kann nur bei geschlossener Schnittstelle "
-                              "geändert werden.");
+        return QCoreApplication::translate(
+            "Captions", "Die Portnummer kann nur bei geschlossener Schnittstelle "
+                        "geändert werden.");
     case PortProblem::InvalidHandshaking:
-        return QStringLiteral("Ungültiges Handshaking %1: zulässig sind 0 bis 3.")
+        return QCoreApplication::translate("Captions",
+                                           "Ungültiges Handshaking %1: zulässig sind 0 bis 3.")
             .arg(problem.value);
     case PortProblem::InvalidSettings:
     case PortProblem::SetupRefused:
         return problem.detail;
     case PortProblem::AlreadyOpen:
-        return QStringLiteral("Schnittstelle COM%1 ist bereits geöffnet.").arg(commPort);
+        return QCoreApplication::translate("Captions", "Schnittstelle COM%1 ist bereits geöffnet.")
+            .arg(commPort);
     case PortProblem::NotOpen:
-        return QStringLiteral("Schnittstelle COM%1 ist nicht geöffnet.").arg(commPort);
+        return QCoreApplication::translate("Captions", "Schnittstelle COM%1 ist nicht geöffnet.")
+            .arg(commPort);
     case PortProblem::SendFailed:
-        return QStringLiteral("Schnittstelle COM%1: Senden fehlgeschlagen (%2).")
+        return QCoreApplication::translate("Captions",
+                                           "Schnittstelle COM%1: Senden fehlgeschlagen (%2).")
             .arg(commPort)
             .arg(problem.detail);
     case PortProblem::OutputStopped:
-        return QStringLiteral("Schnittstelle COM%1: Die Ausgabe ist durch die Flusssteuerung "
-                              "angehalten.")
+        return QCoreApplication::translate(
+                   "Captions", "Schnittstelle COM%1: Die Ausgabe ist durch die Flusssteuerung "
+                               "angehalten.")
             .arg(commPort);
     case PortProblem::ConnectionLost:
-        return QStringLiteral("Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).")
+        return QCoreApplication::translate(
+                   "Captions", "Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).")
             .arg(commPort)
             .arg(problem.detail);
     default:

@@ -39,7 +39,7 @@ void TestRun::run() {
 void TestRun::runStep(int index) {
     StepResult step;
     step.index = index;
-    step.caption = Captions::stepCaptions.value(index);
+    step.caption = Captions::stepCaptions[index];
     if (!state_.CancelRequested) {
         emit stepStarted(index);
         QElapsedTimer took;

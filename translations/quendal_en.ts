@@ -1,0 +1,548 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Ungültige Schnittstelleneinstellung „%1“: %2</source>
+        <translation>Invalid port setting “%1”: %2</translation>
+    </message>
+    <message>
+        <source>erwartet werden Baudrate, Parität, Datenbits und Stopbits, durch Kommas getrennt.</source>
+        <translation>expected are baud rate, parity, data bits and stop bits, separated by commas.</translation>
+    </message>
+    <message>
+        <source>Baudrate „%1“ wird nicht unterstützt.</source>
+        <translation>Baud rate “%1” is not supported.</translation>
+    </message>
+    <message>
+        <source>Parität „%1“ ist nicht e, o, n, m oder s.</source>
+        <translation>Parity “%1” is not e, o, n, m or s.</translation>
+    </message>
+    <message>
+        <source>Datenbits „%1“ sind nicht 4 bis 8.</source>
+        <translation>Data bits “%1” are not 4 to 8.</translation>
+    </message>
+    <message>
+        <source>Stopbits „%1“ sind nicht 1, 1.5 oder 2.</source>
+        <translation>Stop bits “%1” are not 1, 1.5 or 2.</translation>
+    </message>
+    <message>
+        <source>Die Schnittstelle %1 übernimmt %2 nicht (%3).</source>
+        <translation>The port %1 does not accept %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 Datenbits</source>
+        <translation>%1 data bits</translation>
+    </message>
+    <message>
+        <source>die Baudrate %1</source>
+        <translation>the baud rate %1</translation>
+    </message>
+    <message>
+        <source>die Parität „%1“</source>
+        <translation>the parity “%1”</translation>
+    </message>
+    <message>
+        <source>%1 Stopbits</source>
+        <translation>%1 stop bits</translation>
+    </message>
+    <message>
+        <source>das Handshaking %1</source>
+        <translation>the handshaking %1</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1 wird bereits verwendet.<byte value="xd"/>Bitte alle anderen Programme schließen und Schnittstelle ggf. im folgenden Disolg anpassen!</source>
+        <translation>Port COM%1 is already in use.<byte value="xd"/>Please close all other programs and, if needed, change the port in the following dialog!</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1 konnte nicht geöffnet werden.<byte value="xd"/>Bitte beenden Sie das Programm und beheben Sie das Problem.</source>
+        <translation>Port COM%1 could not be opened.<byte value="xd"/>Please end the program and fix the problem.</translation>
+    </message>
+    <message>
+        <source>COM Port konnte nicht geöffnet werden.<byte value="xd"/>COM%1 wird evtl. bereits von einem anderen Programm verwendet</source>
+        <translation>COM port could not be opened.<byte value="xd"/>COM%1 may already be in use by another program</translation>
+    </message>
+    <message>
+        <source>Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.<byte value="xd"/>Der Testlauf wurde abgebrochen.</source>
+        <translation>Connection to COM%1 and the device on it lost.<byte value="xd"/>The test run was cancelled.</translation>
+    </message>
+    <message>
+        <source>Die Ausgabe an COM%1 wurde von der Xon/Xoff-Flusssteuerung angehalten („Handshaking“ in den COM Einstellungen).<byte value="xd"/>Die Bytes 0x11 und 0x13 der Umkodiertabelle sind die Zeichen, mit denen diese Flusssteuerung die Ausgabe fortsetzt und anhält. Bitte ein Protokoll ohne Xon/Xoff wählen.</source>
+        <translation>The output to COM%1 was stopped by Xon/Xoff flow control (“Handshaking” in the COM settings).<byte value="xd"/>The bytes 0x11 and 0x13 of the recoding table are the characters with which this flow control resumes and stops the output. Please choose a protocol without Xon/Xoff.</translation>
+    </message>
+    <message>
+        <source>an ihrer Stelle steht ein Ordner</source>
+        <translation>a folder stands in its place</translation>
+    </message>
+    <message>
+        <source>das Recht, sie zu lesen, fehlt</source>
+        <translation>the right to read it is missing</translation>
+    </message>
+    <message>
+        <source>ihr Inhalt hat nicht das Format einer Einstellungsdatei</source>
+        <translation>its content is not in the format of a settings file</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>der Ordner %1 ist schreibgeschützt</source>
+        <translation>the folder %1 is read-only</translation>
+    </message>
+    <message>
+        <source>sie konnte nicht geschrieben werden</source>
+        <translation>it could not be written</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1 kann nicht gelesen werden: %2.<byte value="xd"/>Quendal beginnt mit den Anfangseinstellungen.</source>
+        <translation>The settings file %1 cannot be read: %2.<byte value="xd"/>Quendal starts with the initial settings.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in %1 gespeichert werden: %2.<byte value="xd"/>Sie gelten nur, bis Quendal beendet wird.</source>
+        <translation>The settings could not be stored in %1: %2.<byte value="xd"/>They apply only until Quendal ends.</translation>
+    </message>
+    <message>
+        <source>Der gespeicherte Wert „%1“ unter „%2“ ist keine ganze Zahl.</source>
+        <translation>The stored value “%1” under “%2” is not a whole number.</translation>
+    </message>
+    <message>
+        <source>Der gespeicherte Wert „%1“ unter „%2“ liegt außerhalb des Zahlenbereichs.</source>
+        <translation>The stored value “%1” under “%2” is out of range.</translation>
+    </message>
+    <message>
+        <source>%1: Diese Bytes kamen nicht als Echo zurück.</source>
+        <translation>%1: These bytes did not come back as an echo.</translation>
+    </message>
+    <message>
+        <source>gesendet %1, erwartet %2, empfangen %3 (nach %4 ms)</source>
+        <translation>sent %1, expected %2, received %3 (after %4 ms)</translation>
+    </message>
+    <message>
+        <source>nichts</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>Ergebnis: %1 (%2 ms)</source>
+        <translation>Result: %1 (%2 ms)</translation>
+    </message>
+    <message>
+        <source>Schnittstellentest: keine Antwort, Wiederholung %1 von %2</source>
+        <translation>Interface test: no answer, retry %1 of %2</translation>
+    </message>
+    <message>
+        <source>Auflösung %1x%2 wird nicht unterstützt!<byte value="xd"/>ZR wurde auf 16x4 eingestellt!</source>
+        <translation>Resolution %1x%2 is not supported!<byte value="xd"/>The ZR was set to 16x4!</translation>
+    </message>
+    <message>
+        <source>TimeOut auf COM. (Keine Antwort auf &apos;%1&apos;)</source>
+        <translation>Timeout on COM. (No answer to &apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>Kein</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Ein</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source> (Prozess %1)</source>
+        <translation> (process %1)</translation>
+    </message>
+    <message>
+        <source> (Prozess %1, %2)</source>
+        <translation> (process %1, %2)</translation>
+    </message>
+    <message>
+        <source>ZR Test und Initialisierung</source>
+        <translation>ZR Test and Initialisation</translation>
+    </message>
+    <message>
+        <source>Starte Tests</source>
+        <translation>Start tests</translation>
+    </message>
+    <message>
+        <source>Demo-Text</source>
+        <translation>Demo text</translation>
+    </message>
+    <message>
+        <source>COM Einstellungen</source>
+        <translation>COM settings</translation>
+    </message>
+    <message>
+        <source>Programmende</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Schnittstelle inaktiv. Keine Verbindung zum ZR/LN.</source>
+        <translation>Port inactive. No connection to the ZR/LN.</translation>
+    </message>
+    <message>
+        <source>Schnittstellenfehler</source>
+        <translation>Port error</translation>
+    </message>
+    <message>
+        <source>Testlauf</source>
+        <translation>Test run</translation>
+    </message>
+    <message>
+        <source>Schnittstellentest</source>
+        <translation>Interface test</translation>
+    </message>
+    <message>
+        <source>Umkodiertabelle</source>
+        <translation>Recoding table</translation>
+    </message>
+    <message>
+        <source>Displaygeometrie</source>
+        <translation>Display geometry</translation>
+    </message>
+    <message>
+        <source>Festtextprogrammierung</source>
+        <translation>Fixed text programming</translation>
+    </message>
+    <message>
+        <source>Festtext-Test</source>
+        <translation>Fixed text test</translation>
+    </message>
+    <message>
+        <source>Tastaturbelegung</source>
+        <translation>Keyboard layout</translation>
+    </message>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Test läuft</source>
+        <translation>Test running</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>Fehlende Echos</source>
+        <translation>Missing echoes</translation>
+    </message>
+    <message>
+        <source>Verbindungs- oder EEPROM-Fehler: Bitte prüfen:<byte value="xd"/>Ist das Programm richtig konfiguriert? (COM-Port Einstellungen)<byte value="xd"/>Ist das ZR/LN richtig angeschlossen? (COM-Port / RS232-Kabel)<byte value="xd"/>Ist der Startup-Bildschirm auf dem ZR/LN und blinkt der Cursor?</source>
+        <translation>Connection or EEPROM error: please check:<byte value="xd"/>Is the program configured correctly? (COM port settings)<byte value="xd"/>Is the ZR/LN connected correctly? (COM port / RS232 cable)<byte value="xd"/>Is the start-up screen on the ZR/LN and is the cursor blinking?</translation>
+    </message>
+    <message>
+        <source>FEHLER BEIM SPEICHERN DER UMKODIERTABELLE</source>
+        <translation>ERROR STORING THE RECODING TABLE</translation>
+    </message>
+    <message>
+        <source>FEHLER BEIM SPEICHERN DER FESTTEXTE</source>
+        <translation>ERROR STORING THE FIXED TEXTS</translation>
+    </message>
+    <message>
+        <source>ACHTUNG!</source>
+        <translation>WARNING!</translation>
+    </message>
+    <message>
+        <source>bestanden</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>fehlgeschlagen</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>nicht geöffnet</source>
+        <translation>not opened</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>Schnittstellentest: keine Antwort, abgebrochen (keine Wiederholung übrig)</source>
+        <translation>Interface test: no answer, cancelled (no retry left)</translation>
+    </message>
+    <message>
+        <source>COM-Anschluß-Einstellungen</source>
+        <translation>COM port settings</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Anschluß:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Maximale Geschwindigkeit</source>
+        <translation>Maximum speed</translation>
+    </message>
+    <message>
+        <source>Übertragungsformat</source>
+        <translation>Transmission format</translation>
+    </message>
+    <message>
+        <source>Datenbits:</source>
+        <translation>Data bits:</translation>
+    </message>
+    <message>
+        <source>Parität:</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>Stopbits:</source>
+        <translation>Stop bits:</translation>
+    </message>
+    <message>
+        <source>&amp;Protokoll</source>
+        <translation>&amp;Protocol</translation>
+    </message>
+    <message>
+        <source>&amp;Echo</source>
+        <translation>&amp;Echo</translation>
+    </message>
+    <message>
+        <source>Gerät:</source>
+        <translation>Device:</translation>
+    </message>
+    <message>
+        <source>Anderes Gerät …</source>
+        <translation>Other device …</translation>
+    </message>
+    <message>
+        <source>Pfad des seriellen Geräts:</source>
+        <translation>Path of the serial device:</translation>
+    </message>
+    <message>
+        <source>Kein serielles Gerät gefunden</source>
+        <translation>No serial device found</translation>
+    </message>
+    <message>
+        <source>(nicht angeschlossen)</source>
+        <translation>(not connected)</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1 (%2)</source>
+        <translation>Port COM%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Es ist kein serielles Gerät angeschlossen.</source>
+        <translation>No serial device is connected.</translation>
+    </message>
+    <message>
+        <source>Vorhanden sind: %1.</source>
+        <translation>Present are: %1.</translation>
+    </message>
+    <message>
+        <source>%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder unter „COM Einstellungen“ ein anderes Gerät wählen.</source>
+        <translation>%1: The device does not exist. %2 Remedy: plug in the adapter or choose another device under “COM settings”.</translation>
+    </message>
+    <message>
+        <source>%1: Keine Berechtigung für das Gerät %2. Abhilfe: mit „ls -l %2“ nachsehen, welcher Gruppe es gehört, und dieser Gruppe beitreten.</source>
+        <translation>%1: No permission for the device %2. Remedy: look up with “ls -l %2” which group it belongs to, and join that group.</translation>
+    </message>
+    <message>
+        <source>%1: Keine Berechtigung für das Gerät %2, es gehört der Gruppe „%3“. Abhilfe: %4sudo adduser $USER %5 eingeben, danach ab- und wieder anmelden.</source>
+        <translation>%1: No permission for the device %2, it belongs to the group “%3”. Remedy: %4enter sudo adduser $USER %5, then log out and in again.</translation>
+    </message>
+    <message>
+        <source>das Gerät per udev-Regel (GROUP=&quot;dialout&quot;) der Gruppe „dialout“ geben, </source>
+        <translation>give the device to the group “dialout” with a udev rule (GROUP=&quot;dialout&quot;), </translation>
+    </message>
+    <message>
+        <source>%1 ist von einem anderen Programm exklusiv belegt%2. Oft ist es ModemManager, der neu eingesteckte Adapter einige Sekunden lang prüft. Abhilfe: kurz warten oder „sudo systemctl stop ModemManager“; auf Dauer hält eine udev-Regel mit ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; ihn von dem Adapter fern.</source>
+        <translation>%1 is held exclusively by another program%2. Often it is ModemManager, which probes newly plugged-in adapters for some seconds. Remedy: wait a moment or “sudo systemctl stop ModemManager”; for good, a udev rule with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; keeps it away from the adapter.</translation>
+    </message>
+    <message>
+        <source>%1 wird bereits von einem anderen Programm verwendet%2. Abhilfe: das Programm beenden.</source>
+        <translation>%1 is already in use by another program%2. Remedy: end that program.</translation>
+    </message>
+    <message>
+        <source>%1 ist durch die Sperrdatei %2 gesperrt. Ihr Prozess %3 läuft nicht mehr, doch die Datei gehört einem anderen Benutzer und kann nicht entfernt werden. Abhilfe: sudo rm %2</source>
+        <translation>%1 is locked by the lock file %2. Its process %3 no longer runs, but the file belongs to another user and cannot be removed. Remedy: sudo rm %2</translation>
+    </message>
+    <message>
+        <source>eine Pipe (FIFO)</source>
+        <translation>a pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>eine symbolische Verknüpfung</source>
+        <translation>a symbolic link</translation>
+    </message>
+    <message>
+        <source>ein Verzeichnis</source>
+        <translation>a directory</translation>
+    </message>
+    <message>
+        <source>ein Socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>eine Gerätedatei</source>
+        <translation>a device file</translation>
+    </message>
+    <message>
+        <source>%1: Die Sperrdatei %2 ist keine gewöhnliche Datei, sondern %3; sie wird nicht geöffnet. Abhilfe: sudo rm -r %2</source>
+        <translation>%1: The lock file %2 is not a regular file but %3; it is not opened. Remedy: sudo rm -r %2</translation>
+    </message>
+    <message>
+        <source>%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die Schnittstelle kann nicht belegt werden. Abhilfe: das Verzeichnis für alle beschreibbar machen: sudo chmod 1777 %2</source>
+        <translation>%1: No write permission in the lock directory %2, the port cannot be taken. Remedy: make the directory writable for all: sudo chmod 1777 %2</translation>
+    </message>
+    <message>
+        <source>%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die Schnittstelle kann nicht belegt werden. Abhilfe: sudo adduser $USER %3 eingeben, danach ab- und wieder anmelden.</source>
+        <translation>%1: No write permission in the lock directory %2, the port cannot be taken. Remedy: enter sudo adduser $USER %3, then log out and in again.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein serielles Gerät. Abhilfe: unter „COM Einstellungen“ das Gerät des Adapters wählen.</source>
+        <translation>%1: %2 is not a serial device. Remedy: choose the adapter&apos;s device under “COM settings”.</translation>
+    </message>
+    <message>
+        <source>%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: unter „COM Einstellungen“ das Gerät des Adapters wählen.</source>
+        <translation>%1: No device answers at %2 (%3). Remedy: choose the adapter&apos;s device under “COM settings”.</translation>
+    </message>
+    <message>
+        <source>%1 konnte nicht geöffnet werden (%2).</source>
+        <translation>%1 could not be opened (%2).</translation>
+    </message>
+    <message>
+        <source>Ungültige Portnummer %1: zulässig sind 1 bis 16.</source>
+        <translation>Invalid port number %1: 1 to 16 are allowed.</translation>
+    </message>
+    <message>
+        <source>Die Portnummer kann nur bei geschlossener Schnittstelle geändert werden.</source>
+        <translation>The port number can only be changed while the port is closed.</translation>
+    </message>
+    <message>
+        <source>Ungültiges Handshaking %1: zulässig sind 0 bis 3.</source>
+        <translation>Invalid handshaking %1: 0 to 3 are allowed.</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1 ist bereits geöffnet.</source>
+        <translation>Port COM%1 is already open.</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1 ist nicht geöffnet.</source>
+        <translation>Port COM%1 is not open.</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1: Senden fehlgeschlagen (%2).</source>
+        <translation>Port COM%1: sending failed (%2).</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1: Die Ausgabe ist durch die Flusssteuerung angehalten.</source>
+        <translation>Port COM%1: the output is stopped by flow control.</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).</source>
+        <translation>Port COM%1: connection to the device lost (%2).</translation>
+    </message>
+    <message>
+        <source>Schnittstelle COM%1 konnte für den Demo-Text nicht geöffnet werden.</source>
+        <translation>Port COM%1 could not be opened for the demo text.</translation>
+    </message>
+    <message>
+        <source>Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.<byte value="xd"/>Der Demo-Text ist nicht vollständig angekommen.</source>
+        <translation>Connection to COM%1 and the device on it lost.<byte value="xd"/>The demo text did not arrive in full.</translation>
+    </message>
+    <message>
+        <source>an ihrer Stelle steht eine Pipe (FIFO)</source>
+        <translation>a pipe (FIFO) stands in its place</translation>
+    </message>
+    <message>
+        <source>an ihrer Stelle steht eine Gerätedatei</source>
+        <translation>a device file stands in its place</translation>
+    </message>
+    <message>
+        <source>an ihrer Stelle steht ein Socket</source>
+        <translation>a socket stands in its place</translation>
+    </message>
+    <message>
+        <source>sie ist mit über 1 MiB zu groß für eine Einstellungsdatei und bleibt unverändert</source>
+        <translation>at over 1 MiB it is too large for a settings file and stays unchanged</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>ZR Test und Initialisierung: tests and programs a ZR text terminal on a serial port.
+Qt&apos;s own options, such as -platform NAME, -style NAME or -reverse, also apply.
+Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config).
+With --run, the worst terminal sets the exit status: 0 every terminal passed, 1 one
+failed or was cancelled, 3 a port did not open, 4 interrupted (a signal or a lost
+line); 2 is a usage error, and then nothing is sent.</source>
+        <translation>ZR Test und Initialisierung: tests and programs a ZR text terminal on a serial port.
+Qt&apos;s own options, such as -platform NAME, -style NAME or -reverse, also apply.
+Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config).
+With --run, the worst terminal sets the exit status: 0 every terminal passed, 1 one
+failed or was cancelled, 3 a port did not open, 4 interrupted (a signal or a lost
+line); 2 is a usage error, and then nothing is sent.</translation>
+    </message>
+    <message>
+        <source>Try &apos;quendal --help&apos;.</source>
+        <translation>Try &apos;quendal --help&apos;.</translation>
+    </message>
+    <message>
+        <source>unknown argument %1</source>
+        <translation>unknown argument %1</translation>
+    </message>
+    <message>
+        <source>--%1 needs --run</source>
+        <translation>--%1 needs --run</translation>
+    </message>
+    <message>
+        <source>--com %1: the COM number must be 1 to %2</source>
+        <translation>--com %1: the COM number must be 1 to %2</translation>
+    </message>
+    <message>
+        <source>--device: the path is empty</source>
+        <translation>--device: the path is empty</translation>
+    </message>
+    <message>
+        <source>--geometry %1: columns must be one of %2 and rows one of %3, as in COLSxROWS</source>
+        <translation>--geometry %1: columns must be one of %2 and rows one of %3, as in COLSxROWS</translation>
+    </message>
+    <message>
+        <source>--retries %1: must be a whole number of 0 or more</source>
+        <translation>--retries %1: must be a whole number of 0 or more</translation>
+    </message>
+    <message>
+        <source>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see below).</source>
+        <translation>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see below).</translation>
+    </message>
+    <message>
+        <source>With --run: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number.</source>
+        <translation>With --run: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number.</translation>
+    </message>
+    <message>
+        <source>With --run: a terminal on the device PATH. May be repeated.</source>
+        <translation>With --run: a terminal on the device PATH. May be repeated.</translation>
+    </message>
+    <message>
+        <source>With --run: the display geometry, as the window&apos;s lists offer it (default 20x4).</source>
+        <translation>With --run: the display geometry, as the window&apos;s lists offer it (default 20x4).</translation>
+    </message>
+    <message>
+        <source>With --run: how often a silent terminal&apos;s interface test is retried before it is cancelled (default 0).</source>
+        <translation>With --run: how often a silent terminal&apos;s interface test is retried before it is cancelled (default 0).</translation>
+    </message>
+    <message>
+        <source>With --run: write a JSON report to FILE, or to standard output for -.</source>
+        <translation>With --run: write a JSON report to FILE, or to standard output for -.</translation>
+    </message>
+</context>
+</TS>
