@@ -521,8 +521,8 @@ line); 2 is a usage error, and then nothing is sent.</translation>
         <translation>--retries %1: must be a whole number of 0 or more</translation>
     </message>
     <message>
-        <source>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see below).</source>
-        <translation>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see below).</translation>
+        <source>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see above).</source>
+        <translation>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see above).</translation>
     </message>
     <message>
         <source>With --run: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number.</source>

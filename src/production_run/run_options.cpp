@@ -97,7 +97,7 @@ void RunCommandLine::addOptions(QCommandLineParser& parser) {
         {runOption,
          QCoreApplication::translate("CommandLine",
                                      "Run the tests without a window, on every terminal named, all "
-                                     "at once, then end with an exit status (see below).")},
+                                     "at once, then end with an exit status (see above).")},
         {comOption,
          QCoreApplication::translate(
              "CommandLine", "With --run: a terminal on COM number N (1 to 16), as the window maps "
