@@ -1,3 +1,4 @@
+#include "device_link/serial_port.h"
 #include "device_link/terminal_commands.h"
 #include "run_driver.h"
 #include "sim/pty_terminal.h"
@@ -128,6 +129,23 @@ TEST_F(ProductionRunTest, AMissingDeviceFailsOnlyItselfWithItsCause) {
     EXPECT_EQ(missing.value("cause").toObject().value("kind").toString(), "missing");
     EXPECT_TRUE(missing.value("message").toString().contains("Das Gerät gibt es nicht"));
     EXPECT_TRUE(run.out.contains("/dev/quendal-absent: Ergebnis: nicht geöffnet"));
+}
+
+// Seen by an ordinary user too: the holder's lock file names it before any second opening
+// could meet its exclusive hold.
+TEST_F(ProductionRunTest, APortHeldByAnotherQuendalNamesItAndItsProcess) {
+    zrsim::PtyTerminal sim;
+    SerialPort holder;
+    holder.setDevicePath(path(sim));
+    ASSERT_TRUE(holder.setPortOpen(true));
+    const Outcome run = runQuendal({"--device", path(sim)});
+    EXPECT_EQ(run.status, 3);
+    const QJsonObject cause = terminal(run, 0).value("cause").toObject();
+    EXPECT_EQ(cause.value("kind").toString(), "in-use-by-program");
+    EXPECT_EQ(cause.value("pid").toInteger(), ::getpid());
+    const QString message = terminal(run, 0).value("message").toString();
+    EXPECT_TRUE(message.contains(QString("Prozess %1").arg(::getpid()))) << message.toStdString();
+    EXPECT_FALSE(message.contains("ModemManager")) << message.toStdString();
 }
 
 // Every echo waits, so the signal lands mid-run; nothing of the banner may follow.
