@@ -475,6 +475,10 @@
         <source>sie ist mit über 1 MiB zu groß für eine Einstellungsdatei und bleibt unverändert</source>
         <translation>at over 1 MiB it is too large for a settings file and stays unchanged</translation>
     </message>
+    <message>
+        <source>Gerät %1</source>
+        <translation>Device %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -543,6 +547,18 @@ line); 2 is a usage error, and then nothing is sent.</translation>
     <message>
         <source>With --run: write a JSON report to FILE, or to standard output for -.</source>
         <translation>With --run: write a JSON report to FILE, or to standard output for -.</translation>
+    </message>
+    <message>
+        <source>no terminal named, and the settings file cannot be used: %1</source>
+        <translation>no terminal named, and the settings file cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same device; each terminal needs a port of its own</source>
+        <translation>%1 and %2 name the same device; each terminal needs a port of its own</translation>
+    </message>
+    <message>
+        <source>--report %1: the folder %2 cannot be written to</source>
+        <translation>--report %1: the folder %2 cannot be written to</translation>
     </message>
 </context>
 </TS>

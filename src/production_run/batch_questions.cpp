@@ -16,6 +16,5 @@ void BatchQuestions::tell(const RunNotice& notice) {
     QString text = Captions::oneLine(notice.text);
     if (notice.title != Captions::programTitle)
         text.prepend(notice.title + QLatin1Char(' '));
-    notices.append(text);
     emit this->notice(text);
 }

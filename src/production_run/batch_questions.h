@@ -3,7 +3,6 @@
 #include "test_sequence/run_questions.h"
 
 #include <QObject>
-#include <QStringList>
 
 // The run's questions answered without an operator: the interface test is retried a set
 // number of times, then cancelled as "Abbrechen" would; every notice becomes a line.
@@ -18,8 +17,6 @@ public:
     void tell(const RunNotice& notice) override;
     // Its answers come at once: nothing ever waits to be taken back.
     void withdraw() override {}
-
-    QStringList notices;
 
 signals:
     void notice(const QString& line);

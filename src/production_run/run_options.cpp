@@ -1,10 +1,14 @@
 #include "run_options.h"
 
+#include "device_link/port_directory.h"
+#include "device_link/serial_devices.h"
 #include "device_link/settings_store.h"
 #include "test_sequence/captions.h"
+#include "test_sequence/stored_port_settings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -81,13 +85,53 @@ bool readRetries(const QCommandLineParser& parser, RunOptions& options, QString&
     return true;
 }
 
-// With no terminal named, the COM number the window would open; an unusable stored
-// number leaves the window's start, COM1, and the run then says what it found.
-TerminalChoice storedTerminal() {
-    const auto stored = wholeNumber(
-        SettingsStore::read(SettingsStore::settingsSection, SettingsStore::commPortKey).trimmed());
-    const int commPort = stored && *stored >= 1 && *stored <= highestCommPort ? *stored : 1;
-    return {QStringLiteral("COM%1").arg(commPort), commPort, {}};
+// With no terminal named, the COM number the window would open; an unusable stored number
+// leaves the window's start, COM1, and the run then says what it found. A store that cannot
+// be read names no terminal at all: bytes go only to a port someone chose.
+bool readStoredTerminal(RunOptions& options, QString& error) {
+    StoredEntries stored;
+    QString unreadable;
+    if (!readStoredPortSettings(stored, unreadable)) {
+        error = QCoreApplication::translate(
+                    "CommandLine", "no terminal named, and the settings file cannot be used: %1")
+                    .arg(Captions::oneLine(unreadable));
+        return false;
+    }
+    const auto number = wholeNumber(stored.value(SettingsStore::commPortKey).trimmed());
+    const int commPort = number && *number >= 1 && *number <= highestCommPort ? *number : 1;
+    options.terminals.append({QStringLiteral("COM%1").arg(commPort), commPort, {}});
+    return true;
+}
+
+QString deviceOf(const TerminalChoice& terminal) {
+    return terminal.commPort > 0 ? devicePathForPort(terminal.commPort) : terminal.device;
+}
+
+// Two jobs on one device would fight over it, and the loser would blame "another program".
+bool eachDeviceOnce(const RunOptions& options, QString& error) {
+    const QList<TerminalChoice>& terminals = options.terminals;
+    for (qsizetype i = 0; i < terminals.size(); ++i)
+        for (qsizetype j = i + 1; j < terminals.size(); ++j)
+            if (sameDevice(deviceOf(terminals[i]), deviceOf(terminals[j]))) {
+                error = QCoreApplication::translate(
+                            "CommandLine", "%1 and %2 name the same device; each terminal needs "
+                                           "a port of its own")
+                            .arg(terminals[i].name, terminals[j].name);
+                return false;
+            }
+    return true;
+}
+
+// The report is written at the end: a folder it cannot go to is said before anything is sent.
+bool reportWritable(const QString& report, QString& error) {
+    const QFileInfo file(report);
+    if (report.isEmpty() || report == QLatin1String("-") || file.exists() ||
+        QFileInfo(file.absolutePath()).isWritable())
+        return true;
+    error = QCoreApplication::translate("CommandLine",
+                                        "--report %1: the folder %2 cannot be written to")
+                .arg(report, file.absolutePath());
+    return false;
 }
 
 } // namespace
@@ -136,7 +180,9 @@ std::optional<RunOptions> RunCommandLine::read(const QCommandLineParser& parser,
         return std::nullopt;
     if (parser.isSet(reportOption))
         options.report = parser.value(reportOption);
-    if (options.terminals.isEmpty())
-        options.terminals.append(storedTerminal());
+    if (options.terminals.isEmpty() && !readStoredTerminal(options, error))
+        return std::nullopt;
+    if (!eachDeviceOnce(options, error) || !reportWritable(options.report, error))
+        return std::nullopt;
     return options;
 }

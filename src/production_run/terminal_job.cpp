@@ -51,11 +51,10 @@ void TerminalJob::start() {
     SerialPort port;
     Exchange exchange(port, state.CancelRequested);
     BatchQuestions questions(options_.retries);
-    connect(&questions, &BatchQuestions::notice, this, &TerminalJob::notice);
+    connect(&questions, &BatchQuestions::notice, this, &TerminalJob::note);
     TestSteps steps(port, exchange, state, questions);
     if (prepare(port))
         runTests(port, steps, state, questions);
-    report.notices = questions.notices;
     report.durationMs = took.elapsed();
     emit finished();
 }
@@ -66,7 +65,7 @@ bool TerminalJob::prepare(SerialPort& port) {
     StoredEntries stored;
     QString error;
     if (!readStoredPortSettings(stored, error))
-        emit notice(error);
+        note(error);
     const bool applied = applyStoredPortSettings(port, stored, error);
     if (applied && terminal_.commPort > 0)
         port.setCommPort(terminal_.commPort);
@@ -86,17 +85,27 @@ bool TerminalJob::prepare(SerialPort& port) {
     if (interrupted_)
         return false;
     if (!port.setPortOpen(true)) {
-        notOpened(port.problem(), Captions::describe(port.problem()));
+        notOpened(port.problem(), {});
         return false;
     }
     return true;
 }
 
+// A terminal named by its device has no COM number of its own: its messages name the device.
 void TerminalJob::notOpened(const PortProblem& cause, const QString& message) {
     report.verdict = TerminalReport::NotOpened;
     report.cause = cause;
-    report.message = message;
-    emit notice(message);
+    if (terminal_.commPort == 0)
+        report.cause->commPort = 0;
+    report.message = cause.isOpenFailure() ? Captions::describe(*report.cause) : message;
+    note(report.message);
+}
+
+// Every notice goes to standard error and into the report, each on one line.
+void TerminalJob::note(const QString& text) {
+    const QString line = Captions::oneLine(text);
+    report.notices.append(line);
+    emit notice(line);
 }
 
 void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& state,

@@ -38,6 +38,7 @@ signals:
 private:
     bool prepare(SerialPort& port);
     void notOpened(const PortProblem& cause, const QString& message);
+    void note(const QString& text);
     void runTests(SerialPort& port, TestSteps& steps, SharedState& state,
                   BatchQuestions& questions);
 

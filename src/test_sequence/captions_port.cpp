@@ -7,7 +7,10 @@
 
 namespace {
 
+// A production run's terminal named by its path has no COM number: 0.
 QString portDevice(int commPort, const QString& path) {
+    if (commPort == 0)
+        return QCoreApplication::translate("Captions", "Gerät %1").arg(path);
     return QCoreApplication::translate("Captions", "Schnittstelle COM%1 (%2)")
         .arg(commPort)
         .arg(path);

@@ -17,6 +17,8 @@ public:
 
     // Watches for as long as `bytes` take at the port's speed, plus the margin.
     void arm(qsizetype bytes);
+    // Stops watching at once: a loss from now on is no loss of these bytes.
+    void disarm() { deadline_ = QDeadlineTimer(0); }
     // Waits, processing events, until the watch has run out or the line was lost; true when
     // the line was lost.
     bool settle();

@@ -89,7 +89,12 @@ void TestRun::cancel() {
         state_.CancelRequested = true;
 }
 
+// A run that has ended stays as it ended; only its wait for the banner's last bytes stops.
 void TestRun::interrupt() {
+    if (finished_) {
+        lateLoss_.disarm();
+        return;
+    }
     interrupted_ = true;
     state_.CancelRequested = true;
 }

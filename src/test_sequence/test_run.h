@@ -27,7 +27,8 @@ public:
     void run();
     // What "Abbrechen" does: the step under way ends at its next wait, no banner follows.
     void cancel();
-    // Ends the run from outside, such as a signal: cancelled, and marked as interrupted.
+    // Ends the run from outside, such as a signal: cancelled, and marked as interrupted; a
+    // finished run only stops waiting in settle().
     void interrupt();
 
     bool running() const { return running_; }

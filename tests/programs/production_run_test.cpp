@@ -1,4 +1,5 @@
 #include "device_link/serial_port.h"
+#include "device_link/settings_store.h"
 #include "device_link/terminal_commands.h"
 #include "run_driver.h"
 #include "sim/pty_terminal.h"
@@ -14,8 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -111,6 +115,7 @@ TEST_F(ProductionRunTest, ASilentTerminalIsRetriedAsOftenAsAskedThenCancelled) {
         EXPECT_EQ(run.status, 1) << retries;
         EXPECT_EQ(terminal(run, 0).value("verdict").toString(), "cancelled") << retries;
         EXPECT_EQ(run.err.count(QRegularExpression("Wiederholung \\d")), retries);
+        EXPECT_EQ(terminal(run, 0).value("notices").toArray().size(), retries + 1);
         const QByteArray received = QByteArray::fromStdString(sim.received());
         EXPECT_EQ(received.count(TerminalCommands::interfaceTestName), retries + 1);
         EXPECT_FALSE(received.contains("Test-Ende"));
@@ -191,6 +196,46 @@ TEST_F(ProductionRunTest, ABadArgumentIsNamedAndNothingIsSent) {
         QTest::qWait(20);
         EXPECT_EQ(sim.received(), "") << named.toStdString();
     }
+}
+
+// Two jobs on one device, or a store that names none: nothing is sent, the status is 2.
+TEST_F(ProductionRunTest, NoTerminalOnAPortNamedTwiceOrByAnUnusableStore) {
+    zrsim::PtyTerminal sim;
+    TestStore::mapPort(3, path(sim));
+    const Outcome twice = runQuendal({"--com", "3", "--device", path(sim)});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_TRUE(twice.err.contains("COM3 and " + path(sim))) << twice.err.toStdString();
+    QFile store(SettingsStore::fileName());
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    store.write("[Einstellungen\nCOM-Anschlu%DF=3\n");
+    store.close();
+    const Outcome unnamed = runQuendal({});
+    EXPECT_EQ(unnamed.status, 2);
+    EXPECT_TRUE(unnamed.err.contains("no terminal named")) << unnamed.err.toStdString();
+    EXPECT_EQ(sim.received(), "");
+}
+
+// A reader's pipe stays a pipe: the report goes into it instead of replacing it.
+TEST_F(ProductionRunTest, AReportIntoAPipeIsWrittenIntoIt) {
+    zrsim::PtyTerminal sim;
+    const QTemporaryDir folder;
+    const QByteArray fifo = QFile::encodeName(folder.filePath("report"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    QProcess process;
+    process.start(QStringLiteral(QUENDAL_PROGRAM),
+                  {"--run", "--device", path(sim), "--report", QString::fromLocal8Bit(fifo)});
+    ASSERT_TRUE(process.waitForFinished(60'000));
+    EXPECT_EQ(process.exitCode(), 0);
+    char buffer[65536];
+    const ssize_t length = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    const QJsonObject report =
+        QJsonDocument::fromJson(QByteArray(buffer, int(std::max<ssize_t>(0, length)))).object();
+    EXPECT_EQ(report.value("program").toString(), "quendal");
+    struct stat node {};
+    ASSERT_EQ(::lstat(fifo.constData(), &node), 0);
+    EXPECT_TRUE(S_ISFIFO(node.st_mode));
 }
 
 // A silent terminal that retries and a slow one run beside two good ones: the good ones end
