@@ -479,6 +479,18 @@
         <source>Gerät %1</source>
         <translation>Device %1</translation>
     </message>
+    <message>
+        <source>%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder mit --device ein anderes Gerät nennen.</source>
+        <translation>%1: The device does not exist. %2 Remedy: plug in the adapter or name another device with --device.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein serielles Gerät. Abhilfe: mit --device das Gerät des Adapters nennen.</source>
+        <translation>%1: %2 is not a serial device. Remedy: name the adapter&apos;s device with --device.</translation>
+    </message>
+    <message>
+        <source>%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: mit --device das Gerät des Adapters nennen.</source>
+        <translation>%1: No device answers at %2 (%3). Remedy: name the adapter&apos;s device with --device.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -16,12 +16,19 @@ QString portDevice(int commPort, const QString& path) {
         .arg(path);
 }
 
-QString deviceMissing(const QString& port, const QStringList& present) {
+// A production run's terminal named by its path has no dialog to choose another device in:
+// its remedy names the option instead.
+QString deviceMissing(const QString& port, const QStringList& present, bool byPath) {
     const QString found =
         present.isEmpty()
             ? QCoreApplication::translate("Captions", "Es ist kein serielles Gerät angeschlossen.")
             : QCoreApplication::translate("Captions", "Vorhanden sind: %1.")
                   .arg(present.join(", "));
+    if (byPath)
+        return QCoreApplication::translate(
+                   "Captions", "%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken "
+                               "oder mit --device ein anderes Gerät nennen.")
+            .arg(port, found);
     return QCoreApplication::translate(
                "Captions", "%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder "
                            "unter „COM Einstellungen“ ein anderes Gerät wählen.")
@@ -114,14 +121,25 @@ QString noLockDirectoryRights(const QString& port, const QString& directory, con
         .arg(port, directory, group);
 }
 
-QString notASerialDevice(const QString& port, const QString& node) {
+QString notASerialDevice(const QString& port, const QString& node, bool byPath) {
+    if (byPath)
+        return QCoreApplication::translate("Captions",
+                                           "%1: %2 ist kein serielles Gerät. Abhilfe: "
+                                           "mit --device das Gerät des Adapters nennen.")
+            .arg(port, node);
     return QCoreApplication::translate(
                "Captions", "%1: %2 ist kein serielles Gerät. Abhilfe: unter „COM Einstellungen“ "
                            "das Gerät des Adapters wählen.")
         .arg(port, node);
 }
 
-QString deviceNotResponding(const QString& port, const QString& node, const QString& systemText) {
+QString deviceNotResponding(const QString& port, const QString& node, const QString& systemText,
+                            bool byPath) {
+    if (byPath)
+        return QCoreApplication::translate(
+                   "Captions", "%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: mit --device "
+                               "das Gerät des Adapters nennen.")
+            .arg(port, node, systemText);
     return QCoreApplication::translate(
                "Captions", "%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: unter „COM "
                            "Einstellungen“ das Gerät des Adapters wählen.")
@@ -135,10 +153,11 @@ QString openFailed(const QString& port, const QString& systemText) {
 
 QString describeOpening(const PortProblem& problem) {
     const QString port = portDevice(problem.commPort, problem.path);
+    const bool byPath = problem.commPort == 0;
     const QString holder = Captions::process(problem.pid, problem.program);
     switch (problem.kind) {
     case PortProblem::DeviceMissing:
-        return deviceMissing(port, problem.present);
+        return deviceMissing(port, problem.present, byPath);
     case PortProblem::InUseByProgram:
     case PortProblem::InUseByFlock:
         return inUseByProgram(port, holder);
@@ -153,9 +172,9 @@ QString describeOpening(const PortProblem& problem) {
     case PortProblem::HeldExclusively:
         return heldExclusively(port, holder);
     case PortProblem::NotASerialDevice:
-        return notASerialDevice(port, problem.node);
+        return notASerialDevice(port, problem.node, byPath);
     case PortProblem::NotResponding:
-        return deviceNotResponding(port, problem.node, problem.systemText);
+        return deviceNotResponding(port, problem.node, problem.systemText, byPath);
     default:
         return openFailed(port, problem.systemText);
     }

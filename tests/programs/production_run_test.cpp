@@ -132,7 +132,9 @@ TEST_F(ProductionRunTest, AMissingDeviceFailsOnlyItselfWithItsCause) {
     const QJsonObject missing = terminal(run, 1);
     EXPECT_EQ(missing.value("verdict").toString(), "not-opened");
     EXPECT_EQ(missing.value("cause").toObject().value("kind").toString(), "missing");
-    EXPECT_TRUE(missing.value("message").toString().contains("Das Gerät gibt es nicht"));
+    EXPECT_TRUE(missing.value("message").toString().startsWith(
+        "Gerät /dev/quendal-absent: Das Gerät gibt es nicht."));
+    EXPECT_TRUE(missing.value("message").toString().contains("mit --device"));
     EXPECT_TRUE(run.out.contains("/dev/quendal-absent: Ergebnis: nicht geöffnet"));
 }
 
