@@ -348,10 +348,6 @@
         <translation>Present are: %1.</translation>
     </message>
     <message>
-        <source>%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder unter „COM Einstellungen“ ein anderes Gerät wählen.</source>
-        <translation>%1: The device does not exist. %2 Remedy: plug in the adapter or choose another device under “COM settings”.</translation>
-    </message>
-    <message>
         <source>%1: Keine Berechtigung für das Gerät %2. Abhilfe: mit „ls -l %2“ nachsehen, welcher Gruppe es gehört, und dieser Gruppe beitreten.</source>
         <translation>%1: No permission for the device %2. Remedy: look up with “ls -l %2” which group it belongs to, and join that group.</translation>
     </message>
@@ -406,14 +402,6 @@
     <message>
         <source>%1: Keine Schreibberechtigung im Sperrverzeichnis %2, die Schnittstelle kann nicht belegt werden. Abhilfe: sudo adduser $USER %3 eingeben, danach ab- und wieder anmelden.</source>
         <translation>%1: No write permission in the lock directory %2, the port cannot be taken. Remedy: enter sudo adduser $USER %3, then log out and in again.</translation>
-    </message>
-    <message>
-        <source>%1: %2 ist kein serielles Gerät. Abhilfe: unter „COM Einstellungen“ das Gerät des Adapters wählen.</source>
-        <translation>%1: %2 is not a serial device. Remedy: choose the adapter&apos;s device under “COM settings”.</translation>
-    </message>
-    <message>
-        <source>%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: unter „COM Einstellungen“ das Gerät des Adapters wählen.</source>
-        <translation>%1: No device answers at %2 (%3). Remedy: choose the adapter&apos;s device under “COM settings”.</translation>
     </message>
     <message>
         <source>%1 konnte nicht geöffnet werden (%2).</source>
@@ -480,16 +468,32 @@
         <translation>Device %1</translation>
     </message>
     <message>
-        <source>%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder mit --device ein anderes Gerät nennen.</source>
-        <translation>%1: The device does not exist. %2 Remedy: plug in the adapter or name another device with --device.</translation>
+        <source>den Adapter einstecken oder mit --device ein anderes Gerät nennen</source>
+        <translation>plug in the adapter or name another device with --device</translation>
     </message>
     <message>
-        <source>%1: %2 ist kein serielles Gerät. Abhilfe: mit --device das Gerät des Adapters nennen.</source>
-        <translation>%1: %2 is not a serial device. Remedy: name the adapter&apos;s device with --device.</translation>
+        <source>den Adapter einstecken oder unter „COM Einstellungen“ ein anderes Gerät wählen</source>
+        <translation>plug in the adapter or choose another device under “COM settings”</translation>
     </message>
     <message>
-        <source>%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: mit --device das Gerät des Adapters nennen.</source>
-        <translation>%1: No device answers at %2 (%3). Remedy: name the adapter&apos;s device with --device.</translation>
+        <source>mit --device das Gerät des Adapters nennen</source>
+        <translation>name the adapter&apos;s device with --device</translation>
+    </message>
+    <message>
+        <source>unter „COM Einstellungen“ das Gerät des Adapters wählen</source>
+        <translation>choose the adapter&apos;s device under “COM settings”</translation>
+    </message>
+    <message>
+        <source>%1: Das Gerät gibt es nicht. %2 Abhilfe: %3.</source>
+        <translation>%1: The device does not exist. %2 Remedy: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein serielles Gerät. Abhilfe: %3.</source>
+        <translation>%1: %2 is not a serial device. Remedy: %3.</translation>
+    </message>
+    <message>
+        <source>%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: %4.</source>
+        <translation>%1: No device answers at %2 (%3). Remedy: %4.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QSettings>
 #include <QStandardPaths>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 
@@ -16,9 +17,9 @@ using Problem = SettingsStore::Problem;
 // reading it would hold the window for seconds.
 constexpr qint64 largestStore = 1024 * 1024;
 
-QSettings store() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quendal"),
-                     QStringLiteral("Quendal"));
+std::unique_ptr<QSettings> store() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Quendal"), QStringLiteral("Quendal"));
 }
 
 QString path(const QString& section, const QString& key) {
@@ -115,15 +116,22 @@ QSettings::Status statusOf(const QSettings& settings) {
     return settings.status();
 }
 
+// The store as one reading of the whole file, or nothing when it cannot be read: its path
+// is looked at before any object opens it.
+std::unique_ptr<QSettings> readable() {
+    if (unusable(storePath()))
+        return nullptr;
+    auto settings = store();
+    return statusOf(*settings) == QSettings::NoError ? std::move(settings) : nullptr;
+}
+
 // A fresh object reads the file anew: the save is checked against what is on disk.
 bool readsBack(const QList<SettingsStore::Entry>& entries) {
-    if (unusable(storePath()))
-        return false;
-    const QSettings settings = store();
-    if (statusOf(settings) != QSettings::NoError)
+    const auto settings = readable();
+    if (!settings)
         return false;
     for (const SettingsStore::Entry& entry : entries)
-        if (text(settings.value(path(entry.section, entry.key))) != entry.value)
+        if (text(settings->value(path(entry.section, entry.key))) != entry.value)
             return false;
     return true;
 }
@@ -135,12 +143,8 @@ QString SettingsStore::fileName() {
 }
 
 QString SettingsStore::read(const QString& section, const QString& key) {
-    if (unusable(storePath()))
-        return {};
-    const QSettings settings = store();
-    if (statusOf(settings) != QSettings::NoError)
-        return {};
-    return text(settings.value(path(section, key)));
+    const auto settings = readable();
+    return settings ? text(settings->value(path(section, key))) : QString();
 }
 
 bool SettingsStore::readSection(const QString& section, QHash<QString, QString>& values,
@@ -149,15 +153,15 @@ bool SettingsStore::readSection(const QString& section, QHash<QString, QString>&
         problem = {Problem::Unreadable, *cause, storePath(), {}};
         return false;
     }
-    QSettings settings = store();
-    const QSettings::Status status = statusOf(settings);
+    const auto settings = store();
+    const QSettings::Status status = statusOf(*settings);
     if (status == QSettings::NoError) {
-        settings.beginGroup(section);
-        for (const QString& key : settings.childKeys())
-            values.insert(key, text(settings.value(key)));
+        settings->beginGroup(section);
+        for (const QString& key : settings->childKeys())
+            values.insert(key, text(settings->value(key)));
         return true;
     }
-    problem = readProblem(QFileInfo(settings.fileName()), status);
+    problem = readProblem(QFileInfo(storePath()), status);
     return false;
 }
 
@@ -166,16 +170,14 @@ bool SettingsStore::write(const QList<Entry>& entries, Problem& problem) {
         problem = {Problem::NotSaved, *cause, storePath(), {}};
         return false;
     }
-    {
-        QSettings settings = store();
-        for (const Entry& entry : entries)
-            settings.setValue(path(entry.section, entry.key), entry.value);
-        settings.sync();
-        // A malformed file keeps its format error through a rewrite that succeeded: only
-        // reading it back tells whether the entries are there now.
-        if (settings.status() != QSettings::AccessError && readsBack(entries))
-            return true;
-    }
+    const auto settings = store();
+    for (const Entry& entry : entries)
+        settings->setValue(path(entry.section, entry.key), entry.value);
+    settings->sync();
+    // A malformed file keeps its format error through a rewrite that succeeded: only reading
+    // it back tells whether the entries are there now.
+    if (settings->status() != QSettings::AccessError && readsBack(entries))
+        return true;
     problem = writeProblem(QFileInfo(storePath()));
     return false;
 }

@@ -85,7 +85,6 @@ void ProgressForm::showFinished(const StepResult& step) {
     if (step.index >= rowCount)
         return;
     showResult(step.index, step.result, colourOf(step.outcome));
-    failures_[step.index] = step.failures;
     ResultLabel[step.index]->setToolTip(
         step.failures.isEmpty() ? QString() : Captions::failedExchanges(step.failures));
     if (!step.failures.isEmpty())
@@ -104,13 +103,13 @@ void ProgressForm::showResult(int index, const QString& text, const QColor& colo
 void ProgressForm::showFailures(int index) {
     prompt_.ask({Captions::failedExchangesIntro(TestLabel[index]->text()),
                  Captions::failedExchangesTitle, QMessageBox::Information, QMessageBox::Ok,
-                 Captions::failedExchanges(failures_[index])});
+                 Captions::failedExchanges(failuresOf(index))});
 }
 
 bool ProgressForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease && !running()) {
+    if (event->type() == QEvent::MouseButtonRelease && run_.ended()) {
         for (int i = 0; i < rowCount; ++i)
-            if (watched == ResultLabel[i] && !failures_[i].isEmpty()) {
+            if (watched == ResultLabel[i] && !failuresOf(i).isEmpty()) {
                 showFailures(i);
                 return true;
             }
@@ -118,14 +117,15 @@ bool ProgressForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool ProgressForm::running() const {
-    return CancelCommand->text() == Captions::cancel;
+// The run keeps every row's result in order, failures included.
+QList<ExchangeFailure> ProgressForm::failuresOf(int index) const {
+    return run_.results().value(index).failures;
 }
 
 void ProgressForm::CancelCommand_Click() {
-    if (!running())
+    if (run_.ended())
         done(QDialog::Accepted);
-    else if (run_.running())
+    else
         run_.cancel();
 }
 
@@ -145,8 +145,8 @@ void ProgressForm::showEvent(QShowEvent* event) {
 
 // The frame's close box and Esc end here: they cancel while running and close after.
 void ProgressForm::reject() {
-    if (running())
-        CancelCommand_Click();
-    else
+    if (run_.ended())
         QDialog::reject();
+    else
+        CancelCommand_Click();
 }

@@ -40,9 +40,8 @@ private:
     void showFinished(const StepResult& step);
     void showResult(int index, const QString& text, const QColor& colour);
     void showFailures(int index);
-    bool running() const;
+    QList<ExchangeFailure> failuresOf(int index) const;
 
     TestRun& run_;
     OperatorPrompt& prompt_;
-    std::array<QList<ExchangeFailure>, rowCount> failures_;
 };

@@ -16,23 +16,32 @@ QString portDevice(int commPort, const QString& path) {
         .arg(path);
 }
 
-// A production run's terminal named by its path has no dialog to choose another device in:
-// its remedy names the option instead.
+// Where another device is chosen: in the window's dialog, or, for a production run's
+// terminal named by its path, with --device.
+QString otherDeviceRemedy(bool byPath) {
+    return byPath
+               ? QCoreApplication::translate(
+                     "Captions",
+                     "den Adapter einstecken oder mit --device ein anderes Gerät nennen")
+               : QCoreApplication::translate("Captions", "den Adapter einstecken oder unter „COM "
+                                                         "Einstellungen“ ein anderes Gerät wählen");
+}
+
+QString adapterDeviceRemedy(bool byPath) {
+    return byPath ? QCoreApplication::translate("Captions",
+                                                "mit --device das Gerät des Adapters nennen")
+                  : QCoreApplication::translate(
+                        "Captions", "unter „COM Einstellungen“ das Gerät des Adapters wählen");
+}
+
 QString deviceMissing(const QString& port, const QStringList& present, bool byPath) {
     const QString found =
         present.isEmpty()
             ? QCoreApplication::translate("Captions", "Es ist kein serielles Gerät angeschlossen.")
             : QCoreApplication::translate("Captions", "Vorhanden sind: %1.")
                   .arg(present.join(", "));
-    if (byPath)
-        return QCoreApplication::translate(
-                   "Captions", "%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken "
-                               "oder mit --device ein anderes Gerät nennen.")
-            .arg(port, found);
-    return QCoreApplication::translate(
-               "Captions", "%1: Das Gerät gibt es nicht. %2 Abhilfe: den Adapter einstecken oder "
-                           "unter „COM Einstellungen“ ein anderes Gerät wählen.")
-        .arg(port, found);
+    return QCoreApplication::translate("Captions", "%1: Das Gerät gibt es nicht. %2 Abhilfe: %3.")
+        .arg(port, found, otherDeviceRemedy(byPath));
 }
 
 // Joining "root" is no cure: such a node first needs a udev rule that hands it to dialout.
@@ -122,28 +131,15 @@ QString noLockDirectoryRights(const QString& port, const QString& directory, con
 }
 
 QString notASerialDevice(const QString& port, const QString& node, bool byPath) {
-    if (byPath)
-        return QCoreApplication::translate("Captions",
-                                           "%1: %2 ist kein serielles Gerät. Abhilfe: "
-                                           "mit --device das Gerät des Adapters nennen.")
-            .arg(port, node);
-    return QCoreApplication::translate(
-               "Captions", "%1: %2 ist kein serielles Gerät. Abhilfe: unter „COM Einstellungen“ "
-                           "das Gerät des Adapters wählen.")
-        .arg(port, node);
+    return QCoreApplication::translate("Captions", "%1: %2 ist kein serielles Gerät. Abhilfe: %3.")
+        .arg(port, node, adapterDeviceRemedy(byPath));
 }
 
 QString deviceNotResponding(const QString& port, const QString& node, const QString& systemText,
                             bool byPath) {
-    if (byPath)
-        return QCoreApplication::translate(
-                   "Captions", "%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: mit --device "
-                               "das Gerät des Adapters nennen.")
-            .arg(port, node, systemText);
-    return QCoreApplication::translate(
-               "Captions", "%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: unter „COM "
-                           "Einstellungen“ das Gerät des Adapters wählen.")
-        .arg(port, node, systemText);
+    return QCoreApplication::translate("Captions",
+                                       "%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: %4.")
+        .arg(port, node, systemText, adapterDeviceRemedy(byPath));
 }
 
 QString openFailed(const QString& port, const QString& systemText) {

@@ -32,6 +32,8 @@ public:
     void interrupt();
 
     bool running() const { return running_; }
+    // The last step has run and the banner, if any, is out: the window's button says "OK".
+    bool ended() const { return finished_; }
     const QList<StepResult>& results() const { return results_; }
     Verdict verdict() const;
     bool deviceLost() const { return deviceLost_; }
