@@ -11,6 +11,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    SignalExit::holdUntilHandled();
     if (const auto status = CommandLine::answer(argc, argv))
         return *status;
     chooseEventDispatcher(); // before QApplication, which creates the dispatcher

@@ -495,6 +495,26 @@
         <source>%1: Unter %2 meldet sich kein Gerät (%3). Abhilfe: %4.</source>
         <translation>%1: No device answers at %2 (%3). Remedy: %4.</translation>
     </message>
+    <message>
+        <source>Bericht %1 nicht geschrieben: %2</source>
+        <translation>report %1 not written: %2</translation>
+    </message>
+    <message>
+        <source>nach %1 s hatte ihn noch niemand zum Lesen geöffnet</source>
+        <translation>nobody had opened it for reading after %1 s</translation>
+    </message>
+    <message>
+        <source>der Leser hat %1 s lang nichts abgenommen</source>
+        <translation>its reader took nothing for %1 s</translation>
+    </message>
+    <message>
+        <source>(Standardausgabe)</source>
+        <translation>(standard output)</translation>
+    </message>
+    <message>
+        <source>das Warten auf den Leser wurde durch ein Signal beendet</source>
+        <translation>a signal ended the wait for its reader</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

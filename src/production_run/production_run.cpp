@@ -1,14 +1,12 @@
 #include "production_run.h"
 
-#include "report_file.h"
+#include "output_writer.h"
 #include "terminal_job.h"
 #include "test_sequence/captions.h"
-#include "test_sequence/signal_exit.h"
 
-#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
-#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -45,12 +43,13 @@ QString verdictWord(TerminalReport::Verdict verdict) {
 
 } // namespace
 
-ProductionRun::ProductionRun(const RunOptions& options, QObject* parent)
-    : QObject(parent), options_(options) {}
+ProductionRun::ProductionRun(const RunOptions& options, OutputWriter& output, QObject* parent)
+    : QObject(parent), options_(options), output_(output) {}
 
-// Each job has ended before its thread does; a thread still running here was interrupted
-// and is waited for, so no job outlives the objects it reports to.
+// A job still running is interrupted before its thread is waited for: waiting alone would
+// last a whole run. No job outlives the objects it reports to.
 ProductionRun::~ProductionRun() {
+    interrupt();
     for (QThread* thread : threads_) {
         thread->quit();
         thread->wait();
@@ -63,6 +62,8 @@ void ProductionRun::start() {
     started_ = QDateTime::currentDateTime();
     for (int i = 0; i < options_.terminals.size(); ++i) {
         auto* job = new TerminalJob(options_.terminals[i], options_, adapters_);
+        if (interrupted_)
+            job->interrupt();
         auto* thread = new QThread;
         job->moveToThread(thread);
         connect(thread, &QThread::started, job, &TerminalJob::start);
@@ -80,6 +81,7 @@ void ProductionRun::start() {
 }
 
 void ProductionRun::interrupt() {
+    interrupted_ = true;
     for (TerminalJob* job : jobs_)
         QMetaObject::invokeMethod(job, &TerminalJob::interrupt, Qt::QueuedConnection);
 }
@@ -89,14 +91,15 @@ bool ProductionRun::reportOnStandardOutput() const {
     return options_.report == QLatin1String("-");
 }
 
-// The port prefixes every line once several terminals share the output.
+// The port prefixes every line once several terminals share the output; a line break in a
+// path would start a line of its own.
 void ProductionRun::print(int terminal, const QString& line, bool toStandardError) {
-    const QString prefix = options_.terminals.size() > 1
-                               ? options_.terminals[terminal].name + QStringLiteral(": ")
-                               : QString();
-    std::FILE* stream = toStandardError ? stderr : stdout;
-    std::fputs(qPrintable(prefix + line + QLatin1Char('\n')), stream);
-    std::fflush(stream);
+    const QString prefix =
+        options_.terminals.size() > 1
+            ? Captions::oneLine(options_.terminals[terminal].name) + QStringLiteral(": ")
+            : QString();
+    output_.write(toStandardError ? STDERR_FILENO : STDOUT_FILENO,
+                  (prefix + line + QLatin1Char('\n')).toLocal8Bit());
 }
 
 void ProductionRun::onJobFinished(int terminal) {
@@ -121,21 +124,4 @@ int ProductionRun::exitStatus() const {
     for (const TerminalJob* job : jobs_)
         worst = std::max(worst, rank(job->report.verdict));
     return worst;
-}
-
-int runWithoutWindow(const RunOptions& options) {
-    ProductionRun run(options);
-    SignalExit signalExit([&run] { run.interrupt(); });
-    QObject::connect(&run, &ProductionRun::finished, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    run.start();
-    QCoreApplication::exec();
-    if (!options.report.isEmpty()) {
-        QString error;
-        if (!writeReport(options.report, run.started(), run.reports(), error)) {
-            std::fprintf(stderr, "quendal: %s\n", qPrintable(error));
-            return std::max(run.exitStatus(), 1);
-        }
-    }
-    return run.exitStatus();
 }

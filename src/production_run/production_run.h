@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 
+class OutputWriter;
 class QThread;
 class TerminalJob;
 
@@ -17,12 +18,13 @@ class ProductionRun : public QObject {
     Q_OBJECT
 
 public:
-    explicit ProductionRun(const RunOptions& options, QObject* parent = nullptr);
+    ProductionRun(const RunOptions& options, OutputWriter& output, QObject* parent = nullptr);
     ~ProductionRun() override;
 
     // Starts every terminal; finished() follows when the last has ended.
     void start();
-    // A signal: every terminal still running ends as interrupted.
+    // A signal: every terminal still running ends as interrupted, and one not yet started
+    // never opens its port.
     void interrupt();
 
     // The worst terminal decides: 4 interrupted, 3 not opened, 1 failed or cancelled, 0 passed.
@@ -39,11 +41,13 @@ private:
     void onJobFinished(int terminal);
 
     RunOptions options_;
+    OutputWriter& output_;
     AdapterDirectory adapters_;
     QDateTime started_;
     QList<TerminalJob*> jobs_;
     QList<QThread*> threads_;
     int running_ = 0;
+    bool interrupted_ = false;
 };
 
 // The whole of `quendal --run` behind its command line; returns the exit status.

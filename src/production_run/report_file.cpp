@@ -3,11 +3,8 @@
 #include "quendal_version.h"
 #include "test_sequence/captions.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSysInfo>
 
 namespace {
@@ -144,22 +141,6 @@ QJsonObject terminalObject(const TerminalReport& terminal) {
             {"steps", steps}};
 }
 
-bool writeStraight(QFile& out, const QByteArray& json, QString& error) {
-    if (out.write(json) == json.size() && out.flush())
-        return true;
-    error = out.errorString();
-    return false;
-}
-
-// A pipe, a terminal or a device is written into as it is: replacing it with a file would
-// take a reader's pipe away, or put a plain file where /dev/null was.
-bool isStream(const QString& file) {
-    const QFileInfo info(file);
-    return (info.exists() && !info.isFile()) || file.startsWith(QLatin1String("/dev/std")) ||
-           file.startsWith(QLatin1String("/dev/fd/")) ||
-           file.startsWith(QLatin1String("/proc/self/fd/"));
-}
-
 } // namespace
 
 QJsonDocument reportDocument(const QDateTime& started, const QList<TerminalReport>& terminals) {
@@ -173,30 +154,4 @@ QJsonDocument reportDocument(const QDateTime& started, const QList<TerminalRepor
                                      {"started", withOffset.toString(Qt::ISODate)},
                                      {"host", QSysInfo::machineHostName()},
                                      {"terminals", list}});
-}
-
-bool writeReport(const QString& file, const QDateTime& started,
-                 const QList<TerminalReport>& terminals, QString& error) {
-    const QByteArray json = reportDocument(started, terminals).toJson(QJsonDocument::Indented);
-    if (file == QLatin1String("-")) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly)) {
-            error = out.errorString();
-            return false;
-        }
-        return writeStraight(out, json, error);
-    }
-    if (isStream(file)) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            error = QStringLiteral("%1: %2").arg(file, out.errorString());
-            return false;
-        }
-        return writeStraight(out, json, error);
-    }
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(json) == json.size() && out.commit())
-        return true;
-    error = QStringLiteral("%1: %2").arg(file, out.errorString());
-    return false;
 }

@@ -4,6 +4,7 @@
 #include "batch_questions.h"
 #include "device_link/exchange.h"
 #include "device_link/serial_port.h"
+#include "device_link/settings_store.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/shared_state.h"
 #include "test_sequence/stored_port_settings.h"
@@ -66,6 +67,8 @@ bool TerminalJob::prepare(SerialPort& port) {
     QString error;
     if (!readStoredPortSettings(stored, error))
         note(error);
+    // The terminal names its own port: the store's COM number, right or wrong, is not asked.
+    stored.remove(SettingsStore::commPortKey);
     const bool applied = applyStoredPortSettings(port, stored, error);
     if (applied && terminal_.commPort > 0)
         port.setCommPort(terminal_.commPort);
@@ -73,7 +76,9 @@ bool TerminalJob::prepare(SerialPort& port) {
         port.setDevicePath(terminal_.device);
     report.device = port.devicePath();
     report.adapter = adapters_.find(report.device);
-    report.lineSettings = port.Settings();
+    // A refused format is reported as it stands in the store, not as the default kept instead.
+    const QString storedFormat = stored.value(SettingsStore::settingsKey);
+    report.lineSettings = applied || storedFormat.isEmpty() ? port.Settings() : storedFormat;
     report.handshaking = port.Handshaking();
     if (!applied) {
         PortProblem cause = port.problem();

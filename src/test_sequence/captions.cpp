@@ -164,7 +164,10 @@ QString Captions::probeRetried(int attempt, int of) {
 
 QString Captions::oneLine(const QString& text) {
     QString line = text;
-    return line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    for (QChar& c : line)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return line;
 }
 
 QString Captions::unsupportedGeometry(int cols, int rows) {

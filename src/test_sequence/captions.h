@@ -105,7 +105,7 @@ QString verdictLine(const QString& verdict, qint64 durationMs);
 QString probeRetried(int attempt, int of);
 inline constexpr Caption probeGivenUp{QT_TRANSLATE_NOOP(
     "Captions", "Schnittstellentest: keine Antwort, abgebrochen (keine Wiederholung übrig)")};
-// A box's text on one line: its line breaks become spaces.
+// A box's text on one line: its line breaks and other control characters become spaces.
 QString oneLine(const QString& text);
 
 // Port settings dialog

@@ -19,6 +19,8 @@ public:
     void arm(qsizetype bytes);
     // Stops watching at once: a loss from now on is no loss of these bytes.
     void disarm() { deadline_ = QDeadlineTimer(0); }
+    // The bytes watched for may still be on their way.
+    bool watching() const { return !lost_ && !deadline_.hasExpired(); }
     // Waits, processing events, until the watch has run out or the line was lost; true when
     // the line was lost.
     bool settle();

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <iterator>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +37,14 @@ void handleEndingSignals() {
     }
 }
 
+sigset_t endingSignalSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : endingSignals)
+        sigaddset(&set, signal);
+    return set;
+}
+
 void restoreEndingSignals() {
     for (std::size_t i = 0; i < std::size(endingSignals); ++i)
         ::sigaction(endingSignals[i], &previous[i], nullptr);
@@ -49,11 +58,20 @@ SignalExit::SignalExit(std::function<void()> onSignal, QObject* parent)
     if (instanceExists)
         qFatal("SignalExit: a second instance in one process");
     instanceExists = true;
-    if (::pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC) != 0)
+    const sigset_t held = endingSignalSet();
+    if (::pipe2(pipeEnds, O_NONBLOCK | O_CLOEXEC) != 0) {
+        ::pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
         return;
+    }
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalExit::onSignal);
     handleEndingSignals();
+    ::pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
+}
+
+void SignalExit::holdUntilHandled() {
+    const sigset_t held = endingSignalSet();
+    ::pthread_sigmask(SIG_BLOCK, &held, nullptr);
 }
 
 SignalExit::~SignalExit() {

@@ -16,6 +16,11 @@ public:
     explicit SignalExit(std::function<void()> onSignal, QObject* parent = nullptr);
     ~SignalExit() override;
 
+    // Holds the ending signals back from the first instruction on; the first SignalExit
+    // takes those that came meanwhile. Without it, a signal during start-up would kill the
+    // program before it could say anything.
+    static void holdUntilHandled();
+
 private:
     void onSignal();
 

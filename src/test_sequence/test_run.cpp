@@ -89,9 +89,11 @@ void TestRun::cancel() {
         state_.CancelRequested = true;
 }
 
-// A run that has ended stays as it ended; only its wait for the banner's last bytes stops.
+// A run has ended once its banner is on the wire; it then stays as it ended. Before that, a
+// banner cut short is an interrupted run, whatever its rows said.
 void TestRun::interrupt() {
     if (finished_) {
+        interrupted_ |= lateLoss_.watching();
         lateLoss_.disarm();
         return;
     }

@@ -28,7 +28,7 @@ public:
     // What "Abbrechen" does: the step under way ends at its next wait, no banner follows.
     void cancel();
     // Ends the run from outside, such as a signal: cancelled, and marked as interrupted; a
-    // finished run only stops waiting in settle().
+    // run whose banner is still on its way stops waiting in settle() and is interrupted too.
     void interrupt();
 
     bool running() const { return running_; }

@@ -1,6 +1,7 @@
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
 #include "device_link/terminal_commands.h"
+#include "report_schema.h"
 #include "run_driver.h"
 #include "sim/pty_terminal.h"
 #include "sim_fixture.h"
@@ -63,7 +64,9 @@ Outcome runQuendal(QStringList arguments, const std::function<void(QProcess&)>& 
     if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     QFile file(report);
-    file.open(QIODevice::ReadOnly);
+    if (file.open(QIODevice::ReadOnly)) {
+        EXPECT_EQ(reportSchemaViolation(report), "") << arguments.join(' ').toStdString();
+    }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError()),
             QJsonDocument::fromJson(file.readAll()).object()};
