@@ -48,6 +48,8 @@ const char* causeKind(PortProblem::Kind kind) {
         return "not-responding";
     case PortProblem::InvalidSettings:
         return "invalid-settings";
+    case PortProblem::SetupRefused:
+        return "settings-refused";
     default:
         return "open-failed";
     }
