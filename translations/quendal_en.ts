@@ -64,12 +64,12 @@
         <translation>COM port could not be opened.<byte value="xd"/>COM%1 may already be in use by another program</translation>
     </message>
     <message>
-        <source>Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.<byte value="xd"/>Der Testlauf wurde abgebrochen.</source>
-        <translation>Connection to COM%1 and the device on it lost.<byte value="xd"/>The test run was cancelled.</translation>
+        <source>Verbindung zu %1 und dem daran angeschlossenen Gerät verloren.<byte value="xd"/>Der Testlauf wurde abgebrochen.</source>
+        <translation>Connection to %1 and the device on it lost.<byte value="xd"/>The test run was cancelled.</translation>
     </message>
     <message>
-        <source>Die Ausgabe an COM%1 wurde von der Xon/Xoff-Flusssteuerung angehalten („Handshaking“ in den COM Einstellungen).<byte value="xd"/>Die Bytes 0x11 und 0x13 der Umkodiertabelle sind die Zeichen, mit denen diese Flusssteuerung die Ausgabe fortsetzt und anhält. Bitte ein Protokoll ohne Xon/Xoff wählen.</source>
-        <translation>The output to COM%1 was stopped by Xon/Xoff flow control (“Handshaking” in the COM settings).<byte value="xd"/>The bytes 0x11 and 0x13 of the recoding table are the characters with which this flow control resumes and stops the output. Please choose a protocol without Xon/Xoff.</translation>
+        <source>Die Ausgabe an %1 wurde von der Xon/Xoff-Flusssteuerung angehalten („Handshaking“ in den COM Einstellungen).<byte value="xd"/>Die Bytes 0x11 und 0x13 der Umkodiertabelle sind die Zeichen, mit denen diese Flusssteuerung die Ausgabe fortsetzt und anhält. Bitte ein Protokoll ohne Xon/Xoff wählen.</source>
+        <translation>The output to %1 was stopped by Xon/Xoff flow control (“Handshaking” in the COM settings).<byte value="xd"/>The bytes 0x11 and 0x13 of the recoding table are the characters with which this flow control resumes and stops the output. Please choose a protocol without Xon/Xoff.</translation>
     </message>
     <message>
         <source>an ihrer Stelle steht ein Ordner</source>

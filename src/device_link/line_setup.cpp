@@ -1,6 +1,6 @@
 #include "line_setup.h"
 
-#include <QCoreApplication>
+#include <cerrno>
 #include <termios.h>
 
 namespace {
@@ -47,10 +47,10 @@ bool addSoftwareFlow(QSerialPort& port) {
     return ::tcsetattr(port.handle(), TCSANOW, &attributes) == 0;
 }
 
-// Shown to the operator, so translated along with the captions.
-bool refused(QSerialPort& port, const QString& what, QString& error) {
-    error = QCoreApplication::translate("Captions", "Die Schnittstelle %1 übernimmt %2 nicht (%3).")
-                .arg(port.portName(), what, port.errorString());
+// errno is taken at once: it tells the device's refusal only until the next system call.
+bool refused(QSerialPort& port, PortProblem::Setting setting, const QString& value,
+             RejectedSetting& rejected, int errorNumber = errno) {
+    rejected = {setting, value, errorNumber, port.errorString()};
     port.clearError();
     return false;
 }
@@ -58,35 +58,20 @@ bool refused(QSerialPort& port, const QString& what, QString& error) {
 } // namespace
 
 bool applyLineSetup(QSerialPort& port, const LineSettings& settings, int handshaking,
-                    QString& error) {
+                    RejectedSetting& rejected) {
+    const QString dataBits = QString::number(settings.dataBits);
     if (settings.dataBits < 5)
-        return refused(
-            port, QCoreApplication::translate("Captions", "%1 Datenbits").arg(settings.dataBits),
-            error);
+        return refused(port, PortProblem::DataBits, dataBits, rejected, 0);
     if (!port.setBaudRate(settings.baud))
-        return refused(
-            port, QCoreApplication::translate("Captions", "die Baudrate %1").arg(settings.baud),
-            error);
+        return refused(port, PortProblem::BaudRate, QString::number(settings.baud), rejected);
     if (!port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)))
-        return refused(
-            port, QCoreApplication::translate("Captions", "%1 Datenbits").arg(settings.dataBits),
-            error);
+        return refused(port, PortProblem::DataBits, dataBits, rejected);
     if (!port.setParity(parityOf(settings.parity)))
-        return refused(port,
-                       QCoreApplication::translate("Captions", "die Parität „%1“")
-                           .arg(QLatin1Char(settings.parity)),
-                       error);
+        return refused(port, PortProblem::Parity, QString(QLatin1Char(settings.parity)), rejected);
     if (!port.setStopBits(stopBitsOf(settings.stopBits)))
-        return refused(
-            port, QCoreApplication::translate("Captions", "%1 Stopbits").arg(settings.stopBits),
-            error);
-    if (!port.setFlowControl(flowOf(handshaking)))
-        return refused(
-            port, QCoreApplication::translate("Captions", "das Handshaking %1").arg(handshaking),
-            error);
-    if (handshaking == XonXoffAndRtsCts && !addSoftwareFlow(port))
-        return refused(
-            port, QCoreApplication::translate("Captions", "das Handshaking %1").arg(handshaking),
-            error);
+        return refused(port, PortProblem::StopBits, settings.stopBits, rejected);
+    if (!port.setFlowControl(flowOf(handshaking)) ||
+        (handshaking == XonXoffAndRtsCts && !addSoftwareFlow(port)))
+        return refused(port, PortProblem::Handshaking, QString::number(handshaking), rejected);
     return true;
 }

@@ -34,6 +34,9 @@ struct PortProblem {
     };
     // What stands in a lock file's place when it is no plain file.
     enum FileKind { Fifo, Symlink, Directory, Socket, DeviceNode };
+    // The part of the line format a settings text or the device rejected; Fields when the
+    // text is not four comma-separated fields at all.
+    enum Setting { NoSetting, Fields, BaudRate, Parity, DataBits, StopBits, Handshaking };
 
     Kind kind = None;
     int commPort = 0;
@@ -48,7 +51,9 @@ struct PortProblem {
     FileKind fileKind = DeviceNode;
     QStringList present; // serial devices present, for a missing one
     int value = 0;       // the rejected port number or handshaking code
-    QString detail;      // the rejected setting in the line format's own words
+    Setting setting = NoSetting;
+    QString settingValue; // the rejected setting's value as written, such as "e" or "1.5"
+    QString settingsText; // the whole settings text that was rejected
 
     bool isOpenFailure() const { return kind >= DeviceMissing && kind <= OpenFailed; }
 };

@@ -19,14 +19,24 @@ SerialPort::~SerialPort() {
     close();
 }
 
-bool SerialPort::fail(PortProblem::Kind kind, const QString& detail, int value) {
+bool SerialPort::fail(PortProblem::Kind kind, const QString& systemText, int value) {
     problem_ = {};
     problem_.kind = kind;
     problem_.commPort = commPort_;
     problem_.path = devicePath();
     problem_.node = device_.canonical;
-    problem_.detail = detail;
+    problem_.systemText = systemText;
     problem_.value = value;
+    return false;
+}
+
+bool SerialPort::reject(PortProblem::Kind kind, const RejectedSetting& rejected,
+                        const QString& settingsText) {
+    fail(kind, rejected.systemText);
+    problem_.setting = rejected.setting;
+    problem_.settingValue = rejected.value;
+    problem_.errorNumber = rejected.errorNumber;
+    problem_.settingsText = settingsText;
     return false;
 }
 
@@ -46,9 +56,9 @@ QString SerialPort::devicePath() const {
 
 bool SerialPort::setSettings(const QString& settings) {
     LineSettings parsed;
-    QString why;
-    if (!parseLineSettings(settings, parsed, why))
-        return fail(PortProblem::InvalidSettings, why);
+    RejectedSetting rejected;
+    if (!parseLineSettings(settings, parsed, rejected))
+        return reject(PortProblem::InvalidSettings, rejected, settings);
     if (PortOpen() && !applyToDevice(parsed, handshaking_))
         return false;
     settings_ = parsed;
@@ -68,7 +78,7 @@ bool SerialPort::setHandshaking(int handshaking) {
 // so there the format is only what the program reports. That lets a simulated terminal
 // stand in for a port. A real device that refuses a format keeps the one it had.
 bool SerialPort::applyToDevice(const LineSettings& settings, int handshaking) {
-    QString refusal;
+    RejectedSetting refusal;
     if (device_.isPty) {
         LineSettings wire = settings;
         wire.parity = 'n';
@@ -78,9 +88,9 @@ bool SerialPort::applyToDevice(const LineSettings& settings, int handshaking) {
     }
     if (applyLineSetup(port_, settings, handshaking, refusal))
         return true;
-    QString ignored;
+    RejectedSetting ignored;
     applyLineSetup(port_, settings_, handshaking_, ignored);
-    return fail(PortProblem::SetupRefused, refusal);
+    return reject(PortProblem::SetupRefused, refusal, formatLineSettings(settings));
 }
 
 bool SerialPort::setPortOpen(bool open) {

@@ -56,7 +56,9 @@ signals:
     void outputStalled();
 
 private:
-    bool fail(PortProblem::Kind kind, const QString& detail = {}, int value = 0);
+    bool fail(PortProblem::Kind kind, const QString& systemText = {}, int value = 0);
+    bool reject(PortProblem::Kind kind, const RejectedSetting& rejected,
+                const QString& settingsText);
     bool open();
     bool tryOpen();
     bool applyToDevice(const LineSettings& settings, int handshaking);

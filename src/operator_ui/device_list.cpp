@@ -1,7 +1,7 @@
 #include "device_list.h"
 
 #include "device_link/serial_devices.h"
-#include "test_sequence/captions.h"
+#include "window_captions.h"
 
 #include <QFileInfo>
 #include <QInputDialog>

@@ -7,8 +7,8 @@
 #include "operator_prompt.h"
 #include "operator_ui/progress_form.h"
 #include "properties_dialog.h"
-#include "test_sequence/captions.h"
 #include "test_sequence/stored_port_settings.h"
+#include "window_captions.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 #include "main_window.h"
-#include "test_sequence/captions.h"
+#include "window_captions.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "progress_form.h"
 
 #include "operator_prompt.h"
-#include "test_sequence/captions.h"
+#include "window_captions.h"
 
 #include <QEvent>
 #include <QGridLayout>

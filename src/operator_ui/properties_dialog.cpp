@@ -5,8 +5,8 @@
 #include "device_list.h"
 #include "operator_prompt.h"
 #include "screen_centre.h"
-#include "test_sequence/captions.h"
 #include "test_sequence/stored_port_settings.h"
+#include "window_captions.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

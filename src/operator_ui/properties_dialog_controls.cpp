@@ -1,6 +1,6 @@
 #include "device_list.h"
 #include "properties_dialog.h"
-#include "test_sequence/captions.h"
+#include "window_captions.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "waiting_controls.h"
 
 #include "operator_prompt.h"
-#include "test_sequence/captions.h"
+#include "window_captions.h"
 
 void WaitingControls::waitStarted() {
     if (controls_)

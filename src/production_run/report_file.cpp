@@ -45,6 +45,8 @@ const char* causeKind(PortProblem::Kind kind) {
         return "not-responding";
     case PortProblem::InvalidSettings:
         return "invalid-settings";
+    case PortProblem::SetupRefused:
+        return "settings-refused";
     default:
         return "open-failed";
     }

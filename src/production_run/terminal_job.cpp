@@ -61,7 +61,7 @@ void TerminalJob::start() {
 }
 
 // The store's line format and handshaking, as the window applies them, then the terminal's
-// own port or device.
+// own port or device, also when the store is unusable, so its report names its own device.
 bool TerminalJob::prepare(SerialPort& port) {
     StoredEntries stored;
     QString error;
@@ -70,7 +70,8 @@ bool TerminalJob::prepare(SerialPort& port) {
     // The terminal names its own port: the store's COM number, right or wrong, is not asked.
     stored.remove(SettingsStore::commPortKey);
     const bool applied = applyStoredPortSettings(port, stored, error);
-    if (applied && terminal_.commPort > 0)
+    PortProblem cause = port.problem();
+    if (terminal_.commPort > 0)
         port.setCommPort(terminal_.commPort);
     if (!terminal_.device.isEmpty())
         port.setDevicePath(terminal_.device);
@@ -81,9 +82,9 @@ bool TerminalJob::prepare(SerialPort& port) {
     report.lineSettings = applied || storedFormat.isEmpty() ? port.Settings() : storedFormat;
     report.handshaking = port.Handshaking();
     if (!applied) {
-        PortProblem cause = port.problem();
-        if (!cause.isOpenFailure())
-            cause.kind = PortProblem::InvalidSettings;
+        cause.kind = PortProblem::InvalidSettings;
+        cause.path = report.device;
+        cause.node.clear();
         notOpened(cause, error);
         return false;
     }
@@ -97,18 +98,22 @@ bool TerminalJob::prepare(SerialPort& port) {
 }
 
 // A terminal named by its device has no COM number of its own: its messages name the device.
+// A cause without a text of its own, such as a setting the device refused, is worded here.
 void TerminalJob::notOpened(const PortProblem& cause, const QString& message) {
     report.verdict = TerminalReport::NotOpened;
     report.cause = cause;
     if (terminal_.commPort == 0)
         report.cause->commPort = 0;
-    report.message = cause.isOpenFailure() ? Captions::describe(*report.cause) : message;
+    const bool worded = !message.isEmpty() && !cause.isOpenFailure();
+    report.message = worded ? message : Captions::describe(*report.cause);
     note(report.message);
 }
 
 // Every notice goes to standard error and into the report, each on one line.
 void TerminalJob::note(const QString& text) {
     const QString line = Captions::oneLine(text);
+    if (line.trimmed().isEmpty())
+        return;
     report.notices.append(line);
     emit notice(line);
 }
@@ -117,6 +122,8 @@ void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& stat
                            BatchQuestions& questions) {
     TestRun run(steps, port, state, questions);
     run_ = &run;
+    if (terminal_.commPort == 0)
+        run.setTerminalName(terminal_.name);
     connect(&run, &TestRun::stepFinished, this, [this](const StepResult& step) {
         if (step.index < shownRows)
             emit rowFinished(Captions::rowLine(step.caption, step.result));
@@ -128,7 +135,7 @@ void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& stat
     report.steps = run.results();
     report.verdict = verdictOf(run.verdict());
     if (run.deviceLost())
-        report.message = Captions::oneLine(Captions::connectionLost(port.CommPort()));
+        report.message = Captions::oneLine(Captions::connectionLost(run.terminalName()));
 }
 
 void TerminalJob::interrupt() {

@@ -1,68 +1,31 @@
 #include "captions.h"
 
-#include "step_result.h"
-
 #include <QCoreApplication>
 
 Captions::Caption::operator QString() const {
     return QCoreApplication::translate("Captions", german_);
 }
 
-QString Captions::portActive(int commPort, const QString& settings) {
-    return QStringLiteral("COM%1: %2").arg(commPort).arg(settings);
+QString Captions::commPortName(int commPort) {
+    return QStringLiteral("COM%1").arg(commPort);
 }
 
-QString Captions::portInUseAtStartup(int commPort) {
+QString Captions::connectionLost(const QString& terminal) {
     return QCoreApplication::translate(
-               "Captions",
-               "Schnittstelle COM%1 wird bereits verwendet.\rBitte alle anderen "
-               "Programme schließen und Schnittstelle ggf. im folgenden Disolg anpassen!")
-        .arg(commPort);
-}
-
-QString Captions::portNotOpenedAtStartup(int commPort) {
-    return QCoreApplication::translate(
-               "Captions", "Schnittstelle COM%1 konnte nicht geöffnet werden.\rBitte beenden Sie "
-                           "das Programm und beheben Sie das Problem.")
-        .arg(commPort);
-}
-
-QString Captions::portNotOpenedForRun(int commPort) {
-    return QCoreApplication::translate(
-               "Captions", "COM Port konnte nicht geöffnet werden.\rCOM%1 wird evtl. bereits von "
-                           "einem anderen Programm verwendet")
-        .arg(commPort);
-}
-
-QString Captions::portNotOpenedForDemo(int commPort) {
-    return QCoreApplication::translate(
-               "Captions", "Schnittstelle COM%1 konnte für den Demo-Text nicht geöffnet werden.")
-        .arg(commPort);
-}
-
-QString Captions::connectionLostDuringDemo(int commPort) {
-    return QCoreApplication::translate(
-               "Captions", "Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.\r"
-                           "Der Demo-Text ist nicht vollständig angekommen.")
-        .arg(commPort);
-}
-
-QString Captions::connectionLost(int commPort) {
-    return QCoreApplication::translate(
-               "Captions", "Verbindung zu COM%1 und dem daran angeschlossenen Gerät verloren.\r"
+               "Captions", "Verbindung zu %1 und dem daran angeschlossenen Gerät verloren.\r"
                            "Der Testlauf wurde abgebrochen.")
-        .arg(commPort);
+        .arg(terminal);
 }
 
-QString Captions::outputStalledByFlowControl(int commPort) {
+QString Captions::outputStalledByFlowControl(const QString& terminal) {
     return QCoreApplication::translate(
                "Captions",
-               "Die Ausgabe an COM%1 wurde von der Xon/Xoff-Flusssteuerung angehalten "
+               "Die Ausgabe an %1 wurde von der Xon/Xoff-Flusssteuerung angehalten "
                "(„Handshaking“ in den COM Einstellungen).\r"
                "Die Bytes 0x11 und 0x13 der Umkodiertabelle sind die Zeichen, mit denen diese "
                "Flusssteuerung die Ausgabe fortsetzt und anhält. Bitte ein Protokoll ohne "
                "Xon/Xoff wählen.")
-        .arg(commPort);
+        .arg(terminal);
 }
 
 namespace {
@@ -125,26 +88,6 @@ QString Captions::storedOutOfRange(const QString& text, const QString& key) {
         .arg(text.left(60), key);
 }
 
-QString Captions::failedExchangesIntro(const QString& stepCaption) {
-    return QCoreApplication::translate("Captions", "%1: Diese Bytes kamen nicht als Echo zurück.")
-        .arg(stepCaption);
-}
-
-// One line per exchange, bytes in hex, so a missing byte shows without a serial monitor.
-QString Captions::failedExchanges(const QList<ExchangeFailure>& failures) {
-    QStringList lines;
-    for (const ExchangeFailure& failure : failures)
-        lines << QCoreApplication::translate("Captions",
-                                             "gesendet %1, erwartet %2, empfangen %3 (nach %4 ms)")
-                     .arg(QString::fromLatin1(failure.sent.toHex(' ')),
-                          QString::fromLatin1(failure.awaited.toHex(' ')),
-                          failure.received.isEmpty()
-                              ? QCoreApplication::translate("Captions", "nichts")
-                              : QString::fromLatin1(failure.received.toHex(' ')))
-                     .arg(failure.waitedMs);
-    return lines.join(QLatin1Char('\n'));
-}
-
 QString Captions::rowLine(const QString& caption, const QString& result) {
     return QStringLiteral("%1: %2").arg(caption, result);
 }
@@ -176,29 +119,6 @@ QString Captions::unsupportedGeometry(int cols, int rows) {
                "Auflösung %1x%2 wird nicht unterstützt!\rZR wurde auf 16x4 eingestellt!")
         .arg(cols)
         .arg(rows);
-}
-
-QString Captions::noAnswer(const QString& sent) {
-    QString shown = sent;
-    if (shown.startsWith(QChar(27)))
-        shown.replace(0, 1, QStringLiteral("ESC "));
-    return QCoreApplication::translate("Captions", "TimeOut auf COM. (Keine Antwort auf '%1')")
-        .arg(shown);
-}
-
-// Protocol names are the same in every language; only "none" is a word.
-QStringList Captions::flowChoices() {
-    return {QCoreApplication::translate("Captions", "Kein"), QStringLiteral("Xon/Xoff"),
-            QStringLiteral("RTS"), QStringLiteral("Xon/RTS")};
-}
-
-QStringList Captions::echoChoices() {
-    return {QCoreApplication::translate("Captions", "Aus"),
-            QCoreApplication::translate("Captions", "Ein")};
-}
-
-QString Captions::portChoice(int commPort) {
-    return QStringLiteral("Com%1").arg(commPort);
 }
 
 QString Captions::process(qint64 pid, const QString& name) {

@@ -8,10 +8,9 @@
 #include <QtGlobal>
 #include <array>
 
-struct ExchangeFailure;
-
-// Every caption and message the operator sees, in one place. German is the source text; the
-// language chosen at start-up (language.h) translates it where it is used.
+// The captions and messages that the window and the production run both show. German is the
+// source text; the language chosen at start-up (language.h) translates it where it is used.
+// The window's own texts are in operator_ui/window_captions.h.
 namespace Captions {
 
 // A fixed German text. A constant exists before any translator is installed, so it is
@@ -30,34 +29,16 @@ private:
 // Names and numbers, the same in every language.
 inline const QString programTitle = QStringLiteral("Quendal");
 
-// Main window
-inline constexpr Caption mainWindow{QT_TRANSLATE_NOOP("Captions", "ZR Test und Initialisierung")};
-inline constexpr Caption startTests{QT_TRANSLATE_NOOP("Captions", "Starte Tests")};
-inline constexpr Caption demoText{QT_TRANSLATE_NOOP("Captions", "Demo-Text")};
-inline constexpr Caption portSettings{QT_TRANSLATE_NOOP("Captions", "COM Einstellungen")};
-inline constexpr Caption endProgram{QT_TRANSLATE_NOOP("Captions", "Programmende")};
-inline const QString geometrySeparator = QStringLiteral("X");
+// The display geometries the window offers and --geometry accepts
 inline const QStringList columnChoices{"8", "16", "20", "24", "32", "40"};
 inline const QStringList rowChoices{"1", "2", "4"};
-inline constexpr Caption portInactive{
-    QT_TRANSLATE_NOOP("Captions", "Schnittstelle inaktiv. Keine Verbindung zum ZR/LN.")};
-QString portActive(int commPort, const QString& settings);
-
-// Start-up and test-run messages
-inline constexpr Caption portErrorTitle{QT_TRANSLATE_NOOP("Captions", "Schnittstellenfehler")};
-QString portInUseAtStartup(int commPort);
-QString portNotOpenedAtStartup(int commPort);
-QString portNotOpenedForRun(int commPort);
-QString portNotOpenedForDemo(int commPort);
-QString connectionLostDuringDemo(int commPort);
 
 // Settings store: what went wrong with the file, and the values read from it
 QString describe(const SettingsStore::Problem& problem);
 QString storedNotANumber(const QString& text, const QString& key);
 QString storedOutOfRange(const QString& text, const QString& key);
 
-// Progress window
-inline constexpr Caption progressWindow{QT_TRANSLATE_NOOP("Captions", "Testlauf")};
+// The result rows and what ends a run
 inline constexpr std::array stepCaptions{
     Caption{QT_TRANSLATE_NOOP("Captions", "Schnittstellentest")},
     Caption{QT_TRANSLATE_NOOP("Captions", "Umkodiertabelle")},
@@ -66,16 +47,12 @@ inline constexpr std::array stepCaptions{
     Caption{QT_TRANSLATE_NOOP("Captions", "Festtext-Test")},
     Caption{QT_TRANSLATE_NOOP("Captions", "Tastaturbelegung")},
     Caption{QT_TRANSLATE_NOOP("Captions", "---")}};
-inline constexpr Caption cancel{QT_TRANSLATE_NOOP("Captions", "Abbrechen")};
 inline constexpr Caption ok{QT_TRANSLATE_NOOP("Captions", "OK")};
-inline constexpr Caption stepRunning{QT_TRANSLATE_NOOP("Captions", "Test läuft")};
 inline constexpr Caption stepCancelled{QT_TRANSLATE_NOOP("Captions", "abgebrochen")};
-QString connectionLost(int commPort);
-QString outputStalledByFlowControl(int commPort);
-// What a red row tells of the exchanges that did not get their echo.
-inline constexpr Caption failedExchangesTitle{QT_TRANSLATE_NOOP("Captions", "Fehlende Echos")};
-QString failedExchangesIntro(const QString& stepCaption);
-QString failedExchanges(const QList<ExchangeFailure>& failures);
+// `terminal` is "COM1", or the path of a production run's terminal named by its device.
+QString commPortName(int commPort);
+QString connectionLost(const QString& terminal);
+QString outputStalledByFlowControl(const QString& terminal);
 
 // Test steps and the exchange
 inline constexpr Caption linkFault{QT_TRANSLATE_NOOP(
@@ -89,8 +66,6 @@ inline constexpr Caption fixedTextsFailed{
     QT_TRANSLATE_NOOP("Captions", "FEHLER BEIM SPEICHERN DER FESTTEXTE")};
 inline constexpr Caption attentionTitle{QT_TRANSLATE_NOOP("Captions", "ACHTUNG!")};
 QString unsupportedGeometry(int cols, int rows);
-// `sent` is the command as it went out; a leading ESC reads "ESC ".
-QString noAnswer(const QString& sent);
 // Every text a result row can end with; the report gives them in German.
 inline constexpr std::array rowResults{ok, stepCancelled, recodingTableFailed, fixedTextsFailed};
 
@@ -107,36 +82,6 @@ inline constexpr Caption probeGivenUp{QT_TRANSLATE_NOOP(
     "Captions", "Schnittstellentest: keine Antwort, abgebrochen (keine Wiederholung übrig)")};
 // A box's text on one line: its line breaks and other control characters become spaces.
 QString oneLine(const QString& text);
-
-// Port settings dialog
-inline constexpr Caption propertiesDialog{
-    QT_TRANSLATE_NOOP("Captions", "COM-Anschluß-Einstellungen")};
-inline constexpr Caption settingsTab{QT_TRANSLATE_NOOP("Captions", "Einstellungen")};
-inline constexpr Caption portLabel{QT_TRANSLATE_NOOP("Captions", "Anschluß:")};
-inline constexpr Caption speedFrame{QT_TRANSLATE_NOOP("Captions", "Maximale Geschwindigkeit")};
-inline const QStringList speedChoices{"110",   "300",    "600",    "1200",  "2400",  "4800",
-                                      "9600",  "14400",  "19200",  "28800", "38400", "56000",
-                                      "57600", "115200", "128000", "256000"};
-inline constexpr Caption formatFrame{QT_TRANSLATE_NOOP("Captions", "Übertragungsformat")};
-inline constexpr Caption dataBitsLabel{QT_TRANSLATE_NOOP("Captions", "Datenbits:")};
-inline const QStringList dataBitsChoices{"4", "5", "6", "7", "8"};
-inline constexpr Caption parityLabel{QT_TRANSLATE_NOOP("Captions", "Parität:")};
-// The port settings read the letter of the chosen parity: these words are values.
-inline const QStringList parityChoices{"Even", "Odd", "None", "Mark", "Space"};
-inline constexpr Caption stopBitsLabel{QT_TRANSLATE_NOOP("Captions", "Stopbits:")};
-inline const QStringList stopBitsChoices{"1", "1.5", "2"};
-inline constexpr Caption flowFrame{QT_TRANSLATE_NOOP("Captions", "&Protokoll")};
-QStringList flowChoices();
-inline constexpr Caption echoFrame{QT_TRANSLATE_NOOP("Captions", "&Echo")};
-QStringList echoChoices();
-QString portChoice(int commPort);
-inline constexpr Caption deviceLabel{QT_TRANSLATE_NOOP("Captions", "Gerät:")};
-inline constexpr Caption otherDevice{QT_TRANSLATE_NOOP("Captions", "Anderes Gerät …")};
-inline constexpr Caption otherDevicePrompt{
-    QT_TRANSLATE_NOOP("Captions", "Pfad des seriellen Geräts:")};
-inline constexpr Caption noDeviceFound{
-    QT_TRANSLATE_NOOP("Captions", "Kein serielles Gerät gefunden")};
-inline constexpr Caption deviceAbsent{QT_TRANSLATE_NOOP("Captions", "(nicht angeschlossen)")};
 
 // Why the port refused: each text of a failed opening names the port and ends with what
 // the operator can do about it.

@@ -147,6 +147,61 @@ QString openFailed(const QString& port, const QString& systemText) {
         .arg(port, systemText);
 }
 
+QString invalidSettings(const PortProblem& problem) {
+    const QString& value = problem.settingValue;
+    QString why;
+    switch (problem.setting) {
+    case PortProblem::BaudRate:
+        why = QCoreApplication::translate("Captions", "Baudrate „%1“ wird nicht unterstützt.")
+                  .arg(value);
+        break;
+    case PortProblem::Parity:
+        why = QCoreApplication::translate("Captions", "Parität „%1“ ist nicht e, o, n, m oder s.")
+                  .arg(value);
+        break;
+    case PortProblem::DataBits:
+        why = QCoreApplication::translate("Captions", "Datenbits „%1“ sind nicht 4 bis 8.")
+                  .arg(value);
+        break;
+    case PortProblem::StopBits:
+        why = QCoreApplication::translate("Captions", "Stopbits „%1“ sind nicht 1, 1.5 oder 2.")
+                  .arg(value);
+        break;
+    default:
+        why = QCoreApplication::translate("Captions",
+                                          "erwartet werden Baudrate, Parität, Datenbits und "
+                                          "Stopbits, durch Kommas getrennt.");
+    }
+    return QCoreApplication::translate("Captions", "Ungültige Schnittstelleneinstellung „%1“: %2")
+        .arg(problem.settingsText.left(60), why);
+}
+
+QString refusedSetting(const PortProblem& problem) {
+    const QString& value = problem.settingValue;
+    switch (problem.setting) {
+    case PortProblem::BaudRate:
+        return QCoreApplication::translate("Captions", "die Baudrate %1").arg(value);
+    case PortProblem::Parity:
+        return QCoreApplication::translate("Captions", "die Parität „%1“").arg(value);
+    case PortProblem::DataBits:
+        return QCoreApplication::translate("Captions", "%1 Datenbits").arg(value);
+    case PortProblem::StopBits:
+        return QCoreApplication::translate("Captions", "%1 Stopbits").arg(value);
+    default:
+        return QCoreApplication::translate("Captions", "das Handshaking %1").arg(value);
+    }
+}
+
+// Named as the serial component names a port, the node without its leading /dev/; a
+// production run's terminal named by its path is named by that path.
+QString setupRefused(const PortProblem& problem) {
+    QString port = problem.commPort == 0 ? problem.path : problem.node;
+    if (problem.commPort != 0 && port.startsWith(QLatin1String("/dev/")))
+        port.remove(0, 5);
+    return QCoreApplication::translate("Captions", "Die Schnittstelle %1 übernimmt %2 nicht (%3).")
+        .arg(port, refusedSetting(problem), problem.systemText);
+}
+
 QString describeOpening(const PortProblem& problem) {
     const QString port = portDevice(problem.commPort, problem.path);
     const bool byPath = problem.commPort == 0;
@@ -196,8 +251,9 @@ QString Captions::describe(const PortProblem& problem) {
                                            "Ungültiges Handshaking %1: zulässig sind 0 bis 3.")
             .arg(problem.value);
     case PortProblem::InvalidSettings:
+        return invalidSettings(problem);
     case PortProblem::SetupRefused:
-        return problem.detail;
+        return setupRefused(problem);
     case PortProblem::AlreadyOpen:
         return QCoreApplication::translate("Captions", "Schnittstelle COM%1 ist bereits geöffnet.")
             .arg(commPort);
@@ -208,7 +264,7 @@ QString Captions::describe(const PortProblem& problem) {
         return QCoreApplication::translate("Captions",
                                            "Schnittstelle COM%1: Senden fehlgeschlagen (%2).")
             .arg(commPort)
-            .arg(problem.detail);
+            .arg(problem.systemText);
     case PortProblem::OutputStopped:
         return QCoreApplication::translate(
                    "Captions", "Schnittstelle COM%1: Die Ausgabe ist durch die Flusssteuerung "
@@ -218,7 +274,7 @@ QString Captions::describe(const PortProblem& problem) {
         return QCoreApplication::translate(
                    "Captions", "Schnittstelle COM%1: Verbindung zum Gerät verloren (%2).")
             .arg(commPort)
-            .arg(problem.detail);
+            .arg(problem.systemText);
     default:
         return {};
     }

@@ -26,7 +26,7 @@ LateLossWatch::LateLossWatch(SerialPort& port, QObject* parent) : QObject(parent
 
 void LateLossWatch::arm(qsizetype bytes) {
     LineSettings settings;
-    QString ignored;
+    RejectedSetting ignored;
     parseLineSettings(port_.Settings(), settings, ignored);
     const qint64 wireMs = bytes * bitsPerByte * 1000 / std::max(1, settings.baud);
     lost_ = false;

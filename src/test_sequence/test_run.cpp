@@ -114,13 +114,16 @@ void TestRun::onDeviceLost() {
 
 // A stall under RTS/CTS alone has another cause than the table's bytes; the rows tell it.
 void TestRun::reportLineTrouble() {
-    const int commPort = port_.CommPort();
     const int flow = port_.Handshaking();
     if (deviceLost_)
-        questions_.tell({Captions::connectionLost(commPort), Captions::programTitle, true});
+        questions_.tell({Captions::connectionLost(terminalName()), Captions::programTitle, true});
     else if (outputStalled_ && (flow == XonXoff || flow == XonXoffAndRtsCts))
         questions_.tell(
-            {Captions::outputStalledByFlowControl(commPort), Captions::programTitle, true});
+            {Captions::outputStalledByFlowControl(terminalName()), Captions::programTitle, true});
+}
+
+QString TestRun::terminalName() const {
+    return terminalName_.isEmpty() ? Captions::commPortName(port_.CommPort()) : terminalName_;
 }
 
 TestRun::Verdict TestRun::verdict() const {

@@ -37,6 +37,10 @@ public:
     const QList<StepResult>& results() const { return results_; }
     Verdict verdict() const;
     bool deviceLost() const { return deviceLost_; }
+    // How the line's messages name the terminal: its COM number unless a name is set, such
+    // as the path of a production run's terminal named by its device.
+    QString terminalName() const;
+    void setTerminalName(const QString& name) { terminalName_ = name; }
     // Waits until the end-of-run banner has had its time on the wire, so that a line lost
     // meanwhile is told and counted; the window lets that happen while it shows the rows.
     void settle();
@@ -59,6 +63,7 @@ private:
     RunQuestions& questions_;
     LateLossWatch lateLoss_;
     QList<StepResult> results_;
+    QString terminalName_;
     bool running_ = false;
     bool finished_ = false;
     bool deviceLost_ = false;

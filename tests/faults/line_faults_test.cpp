@@ -3,12 +3,12 @@
 #include "device_link/terminal_commands.h"
 #include "modal_driver.h"
 #include "operator_ui/main_window.h"
+#include "operator_ui/window_captions.h"
 #include "pty_pair.h"
 #include "run_driver.h"
 #include "scripted_prompt.h"
 #include "sim/slave_link.h"
 #include "sim_fixture.h"
-#include "test_sequence/captions.h"
 #include "test_store.h"
 
 #include <QPushButton>
@@ -76,7 +76,7 @@ TEST_F(LineFaultsTest, APulledAdapterEndsTheRunAtOnceAndSaysSoInOneBox) {
         }
         EXPECT_EQ(run.button, "OK");
         ASSERT_EQ(prompt.shown.size(), 1u) << cut.afterBytes;
-        EXPECT_EQ(prompt.shown[0].text, Captions::connectionLost(1));
+        EXPECT_EQ(prompt.shown[0].text, Captions::connectionLost("COM1"));
         EXPECT_TRUE(prompt.shown[0].text.contains("Verbindung zu COM1"));
         EXPECT_EQ(prompt.shown[0].icon, QMessageBox::Warning);
         EXPECT_EQ(prompt.shown[0].title, "Quendal");
@@ -148,7 +148,7 @@ TEST_F(LineFaultsTest, ALostLineTakesBackTheRetryQuestionAndTellsTheLossInstead)
     const RunRecord run = runTests(*window);
     EXPECT_TRUE(takenBack);
     ASSERT_EQ(prompt.shown.size(), 2u);
-    EXPECT_EQ(prompt.shown[1].text, Captions::connectionLost(1));
+    EXPECT_EQ(prompt.shown[1].text, Captions::connectionLost("COM1"));
     EXPECT_EQ(run.results[0], "abgebrochen");
 }
 
@@ -163,7 +163,7 @@ TEST_F(LineFaultsTest, ALineLostDuringTheBannerOrTheDemoTextIsTold) {
     EXPECT_EQ(runTests(*window).results, allPassed);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !prompt.shown.empty(); }, 2000));
     EXPECT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, Captions::connectionLost(1));
+    EXPECT_EQ(prompt.shown[0].text, Captions::connectionLost("COM1"));
 
     prompt.shown.clear();
     start({.hangupAfter = 10});
@@ -197,7 +197,7 @@ TEST_F(LineFaultsTest, XonXoffStallsTheTableKeepsThePortOpenAndExplainsWhy) {
     EXPECT_EQ(run.button, "OK");
     EXPECT_TRUE(window->MSComm1->PortOpen());
     ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, Captions::outputStalledByFlowControl(1));
+    EXPECT_EQ(prompt.shown[0].text, Captions::outputStalledByFlowControl("COM1"));
     EXPECT_TRUE(prompt.shown[0].text.contains("0x11 und 0x13"));
     ASSERT_TRUE(window->MSComm1->setHandshaking(0));
     EXPECT_EQ(runTests(*window).results, allPassed) << "without Xon/Xoff the next run passes";

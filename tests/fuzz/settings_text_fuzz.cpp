@@ -1,5 +1,5 @@
 // Any settings text, as a technician might type it into the store, is parsed or rejected
-// with a description; what is accepted reads back as it will be stored.
+// with the field named; what is accepted reads back as it will be stored.
 #include "device_link/line_settings.h"
 
 #include <cstdint>
@@ -8,14 +8,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     LineSettings settings;
-    QString error;
-    if (!parseLineSettings(text, settings, error)) {
-        if (error.isEmpty())
+    RejectedSetting rejected;
+    if (!parseLineSettings(text, settings, rejected)) {
+        if (rejected.setting == PortProblem::NoSetting)
             std::abort();
         return 0;
     }
     LineSettings again;
-    if (!parseLineSettings(formatLineSettings(settings), again, error) || !(again == settings))
+    if (!parseLineSettings(formatLineSettings(settings), again, rejected) || !(again == settings))
         std::abort();
     return 0;
 }

@@ -3,9 +3,9 @@
 #include "operator_ui/main_window.h"
 #include "operator_ui/operator_prompt.h"
 #include "operator_ui/qt_translation.h"
+#include "operator_ui/window_captions.h"
 #include "pty_pair.h"
 #include "scripted_prompt.h"
-#include "test_sequence/captions.h"
 #include "test_store.h"
 
 #include <QComboBox>

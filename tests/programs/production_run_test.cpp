@@ -182,9 +182,52 @@ TEST_F(ProductionRunTest, ALostLineInterruptsAndIsToldOnALineAndInTheReport) {
     EXPECT_EQ(run.status, 4);
     const QJsonObject one = terminal(run, 0);
     EXPECT_EQ(one.value("verdict").toString(), "interrupted");
-    EXPECT_TRUE(one.value("message").toString().startsWith("Verbindung zu COM1"));
+    EXPECT_TRUE(one.value("message").toString().startsWith("Verbindung zu " + path(sim) + " "));
     EXPECT_EQ(one.value("notices").toArray().size(), 1);
     EXPECT_TRUE(run.err.contains("Der Testlauf wurde abgebrochen.")) << run.err.toStdString();
+}
+
+// The store's COM1 is not the terminal's port: a lost line, stalled output and a store that
+// is not valid all name the device the terminal was named by.
+TEST_F(ProductionRunTest, ATerminalNamedByItsDeviceIsNamedByItsPathEverywhere) {
+    struct Case {
+        zrsim::SimOptions sim;
+        QString key, value, told;
+    };
+    const std::vector<Case> cases{
+        {{.hangupAfter = 100}, SettingsStore::handshakingKey, "0", "Verbindung zu %1 "},
+        {{}, SettingsStore::handshakingKey, "1", "Die Ausgabe an %1 "},
+        {{}, SettingsStore::settingsKey, "9601,n,8,1", "Baudrate „9601“"}};
+    for (const Case& each : cases) {
+        TestStore::clear();
+        TestStore::setSetting(each.key, each.value);
+        zrsim::PtyTerminal sim(each.sim);
+        const Outcome run = runQuendal({"--device", path(sim)});
+        const QJsonObject one = terminal(run, 0);
+        const QString told = QString(each.told).replace("%1", path(sim));
+        const QString notices = one.value("notices").toVariant().toStringList().join('\n');
+        EXPECT_TRUE(notices.contains(told)) << notices.toStdString();
+        EXPECT_TRUE(run.err.contains(told)) << run.err.toStdString();
+        EXPECT_FALSE((notices + run.err).contains("COM1")) << run.err.toStdString();
+        EXPECT_EQ(one.value("device").toString(), path(sim));
+        if (!one.value("cause").isNull()) {
+            EXPECT_EQ(one.value("cause").toObject().value("node").toString(), path(sim));
+        }
+    }
+}
+
+// A pseudo-terminal's multiplexer opens but refuses the stored parity, as an adapter might.
+TEST_F(ProductionRunTest, ARefusedSettingIsNamedAndNoNoticeIsEmpty) {
+    const Outcome run = runQuendal({"--device", "/dev/ptmx"});
+    EXPECT_EQ(run.status, 3);
+    const QJsonObject one = terminal(run, 0);
+    EXPECT_EQ(one.value("cause").toObject().value("kind").toString(), "settings-refused");
+    EXPECT_TRUE(one.value("message").toString().contains("/dev/ptmx übernimmt die Parität „e“"))
+        << one.value("message").toString().toStdString();
+    for (const QJsonValue& notice : one.value("notices").toArray())
+        EXPECT_FALSE(notice.toString().trimmed().isEmpty());
+    EXPECT_TRUE(!run.err.isEmpty() && !run.err.startsWith('\n') && !run.err.contains("\n\n"))
+        << run.err.toStdString();
 }
 
 TEST_F(ProductionRunTest, ABadArgumentIsNamedAndNothingIsSent) {
