@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -142,10 +143,12 @@ bool allowed(const QString& path, int mode) {
 
 // A new or plain file is replaced through a temporary file in its folder; a pipe, a device
 // or one of /dev/std* is written into as it is.
-bool writtenThroughFolder(const QFileInfo& file) {
-    const QString path = file.absoluteFilePath();
-    return !file.exists() || (file.isFile() && !path.startsWith(QLatin1String("/dev/")) &&
-                              !path.startsWith(QLatin1String("/proc/")));
+bool writtenThroughFolder(const QString& report) {
+    const QString path = QFileInfo(report).absoluteFilePath();
+    if (path.startsWith(QLatin1String("/dev/")) || path.startsWith(QLatin1String("/proc/")))
+        return false;
+    struct stat node {};
+    return ::stat(QFile::encodeName(report).constData(), &node) != 0 || S_ISREG(node.st_mode);
 }
 
 // Why the report could not be written at the end, once the terminals are programmed, or
@@ -163,7 +166,8 @@ QString reportProblem(const QString& report) {
             .arg(report);
     const QString folder =
         QFileInfo(file.exists() ? file.canonicalFilePath() : report).absolutePath();
-    if (writtenThroughFolder(file) && !(QFileInfo(folder).isDir() && allowed(folder, W_OK | X_OK)))
+    if (writtenThroughFolder(report) &&
+        !(QFileInfo(folder).isDir() && allowed(folder, W_OK | X_OK)))
         return QCoreApplication::translate(
                    "CommandLine", "--report %1: in den Ordner %2 kann nicht geschrieben werden")
             .arg(report, folder);

@@ -293,6 +293,18 @@ TEST_F(ProductionRunTest, AReportIntoAPipeIsWrittenIntoIt) {
     EXPECT_TRUE(S_ISFIFO(node.st_mode));
 }
 
+// Qt warns about seeking when the report goes into a device or a pipe; its warnings are not
+// the line's business, and only the run's own lines may reach standard error.
+TEST_F(ProductionRunTest, QtsWarningsStayOffStandardError) {
+    for (const char* report : {"/dev/null", "/dev/stdout"}) {
+        zrsim::PtyTerminal sim;
+        const Outcome run = runQuendal({"--device", path(sim), "--report", report});
+        EXPECT_EQ(run.status, 0) << report;
+        EXPECT_FALSE(run.err.contains("QFile") || run.err.contains("QIODevice"))
+            << run.err.toStdString();
+    }
+}
+
 // A silent terminal that retries and a slow one run beside two good ones: the good ones end
 // first, and every answering terminal gets the bytes of a terminal run alone.
 TEST_F(ProductionRunTest, FourTerminalsAtOnceDoNotWaitForEachOther) {
