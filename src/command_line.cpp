@@ -1,17 +1,43 @@
 #include "command_line.h"
 
+#include "operator_ui/qt_translation.h"
 #include "production_run/production_run.h"
 #include "production_run/run_options.h"
 #include "quendal_version.h"
-#include "test_sequence/language.h"
+#include "test_sequence/captions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 
 namespace CommandLine {
 
 namespace {
+
+// Qt's options for the window, as QGuiApplication, QApplication and the xcb plugin take them
+// out of the arguments: these take the next argument as their value.
+const QStringList qtOptionsWithValue{"platform",
+                                     "platformpluginpath",
+                                     "platformtheme",
+                                     "plugin",
+                                     "qwindowgeometry",
+                                     "geometry",
+                                     "qwindowtitle",
+                                     "title",
+                                     "qwindowicon",
+                                     "icon",
+                                     "session",
+                                     "style",
+                                     "stylesheet",
+                                     "display",
+                                     "name",
+                                     "visual"};
+const QStringList qtFlags{"reverse", "testability", "widgetcount", "nograb", "dograb", "sync"};
+const QStringList qtOptionsWithEquals{"style=", "stylesheet=", "qmljsdebugger="};
+
+// What the command line asks for, before anything needs a display.
+enum class Request { Window, Help, Version, Run, RunOptionAlone, Unknown, NoDisplay };
 
 void describe(QCommandLineParser& parser) {
     // Qt's own options are single words after one dash (-platform, -reverse); read compacted,
@@ -19,12 +45,14 @@ void describe(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
-        "ZR Test und Initialisierung: tests and programs a ZR text terminal on a serial port.\n"
-        "Qt's own options, such as -platform NAME, -style NAME or -reverse, also apply.\n"
-        "Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config).\n"
-        "With --run, the worst terminal sets the exit status: 0 every terminal passed, 1 one\n"
-        "failed or was cancelled, 3 a port did not open, 4 interrupted (a signal or a lost\n"
-        "line); 2 is a usage error, and then nothing is sent."));
+        "ZR Test und Initialisierung: testet und programmiert ein ZR-Textterminal an einer\n"
+        "seriellen Schnittstelle. Qts eigene Optionen wie -platform NAME, -style NAME oder\n"
+        "-reverse gelten ebenfalls.\n"
+        "Einstellungen: $XDG_CONFIG_HOME/Quendal/Quendal.conf (sonst ~/.config).\n"
+        "Mit --run bestimmt das schlechteste Terminal den Exit-Status: 0 alle Terminals\n"
+        "bestanden, 1 eines fehlgeschlagen oder abgebrochen, 3 eine Schnittstelle nicht\n"
+        "geöffnet, 4 unterbrochen (ein Signal oder eine verlorene Verbindung); 2 ist ein\n"
+        "Aufruffehler, und dann wird nichts gesendet."));
     parser.addHelpOption();
     parser.addVersionOption();
     RunCommandLine::addOptions(parser);
@@ -32,18 +60,74 @@ void describe(QCommandLineParser& parser) {
 
 int usageError(const QString& message) {
     std::fprintf(stderr, "quendal: %s\n%s\n", qPrintable(message),
-                 qPrintable(QCoreApplication::translate("CommandLine", "Try 'quendal --help'.")));
+                 qPrintable(QCoreApplication::translate("CommandLine", "Hilfe: quendal --help")));
     return 2;
 }
 
 QString unknownArgument(const QString& argument) {
-    return QCoreApplication::translate("CommandLine", "unknown argument %1").arg(argument);
+    return QCoreApplication::translate("CommandLine", "unbekanntes Argument %1").arg(argument);
+}
+
+// The first argument that is neither one of Qt's window options nor its value, or nothing.
+QString notForTheWindow(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        if (!name.startsWith(QLatin1Char('-')))
+            return arguments[i];
+        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+        const bool withEquals =
+            std::any_of(qtOptionsWithEquals.begin(), qtOptionsWithEquals.end(),
+                        [&name](const QString& o) { return name.startsWith(o); });
+        if (qtOptionsWithValue.contains(name) && i + 1 < arguments.size())
+            ++i;
+        else if (!qtFlags.contains(name) && !withEquals)
+            return arguments[i];
+    }
+    return {};
+}
+
+bool displayGiven(const QStringList& arguments) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    return arguments.contains(QLatin1String("-platform")) ||
+           arguments.contains(QLatin1String("--platform"));
+}
+
+bool anyRunOption(const QCommandLineParser& parser) {
+    for (const QString& name : parser.optionNames())
+        if (name != QLatin1String("help") && name != QLatin1String("version"))
+            return true;
+    return false;
+}
+
+Request requestOf(const QCommandLineParser& parser, const QStringList& arguments) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        return Request::Help;
+    if (parser.isSet(QStringLiteral("version")))
+        return Request::Version;
+    if (RunCommandLine::requested(parser))
+        return Request::Run;
+    if (anyRunOption(parser))
+        return Request::RunOptionAlone;
+    if (!notForTheWindow(arguments).isEmpty())
+        return Request::Unknown;
+    return displayGiven(arguments) ? Request::Window : Request::NoDisplay;
+}
+
+// Qt's warnings, such as a seek on a pipe, are not the production line's business; the run's
+// own lines are written with fputs. Critical and fatal messages still get through.
+QtMessageHandler qtHandler = nullptr;
+
+void onlyGraveQtMessages(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qtHandler(type, context, message);
 }
 
 // Under --run every argument is the run's: Qt's options and stray words are mistakes.
-int runFromCommandLine(int argc, char** argv, const QCommandLineParser& parser, bool parsed) {
-    QCoreApplication app(argc, argv);
-    installTranslation(app);
+int runFromCommandLine(const QCommandLineParser& parser, bool parsed) {
+    qtHandler = qInstallMessageHandler(onlyGraveQtMessages);
     if (!parsed)
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -55,11 +139,30 @@ int runFromCommandLine(int argc, char** argv, const QCommandLineParser& parser, 
     return runWithoutWindow(*options);
 }
 
-bool anyRunOption(const QCommandLineParser& parser) {
-    for (const QString& name : parser.optionNames())
-        if (name != QLatin1String("help") && name != QLatin1String("version"))
-            return true;
-    return false;
+std::optional<int> answerHere(Request request, const QCommandLineParser& parser, bool parsed,
+                              const QStringList& arguments) {
+    switch (request) {
+    case Request::Run:
+        return runFromCommandLine(parser, parsed);
+    case Request::RunOptionAlone:
+        return usageError(QCoreApplication::translate("CommandLine", "--%1 geht nur mit --run")
+                              .arg(parser.optionNames()[0]));
+    case Request::Unknown:
+        return usageError(unknownArgument(notForTheWindow(arguments)));
+    case Request::NoDisplay:
+        std::fprintf(stderr, "quendal: %s\n", qPrintable(QString(Captions::noDisplay)));
+        return 1;
+    case Request::Help:
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    case Request::Version:
+        std::fputs(qPrintable(QStringLiteral("quendal %1\n").arg(QStringLiteral(QUENDAL_VERSION))),
+                   stdout);
+        return 0;
+    case Request::Window:
+        break;
+    }
+    return std::nullopt;
 }
 
 QStringList toList(int argc, char** argv) {
@@ -72,30 +175,21 @@ QStringList toList(int argc, char** argv) {
 } // namespace
 
 std::optional<int> answer(int argc, char** argv) {
+    const QStringList arguments = toList(argc, argv);
+    QCommandLineParser first;
+    describe(first);
+    first.parse(arguments);
+    if (requestOf(first, arguments) == Request::Window)
+        return std::nullopt;
+    // Whatever ends here speaks the desktop's language, Qt's parser texts included, so the
+    // texts are described and parsed again once the translation is in. A core application
+    // names the program in the usage line and needs no display.
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
     QCommandLineParser parser;
     describe(parser);
-    // Qt's options are unknown here and stay for QApplication, unless the run is asked for.
-    const bool parsed = parser.parse(toList(argc, argv));
-    const bool help =
-        parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
-    if (!help && !parser.isSet(QStringLiteral("version"))) {
-        if (RunCommandLine::requested(parser))
-            return runFromCommandLine(argc, argv, parser, parsed);
-        if (anyRunOption(parser))
-            return usageError(QCoreApplication::translate("CommandLine", "--%1 needs --run")
-                                  .arg(parser.optionNames()[0]));
-        return std::nullopt;
-    }
-    // Names the program in the usage line; a core application needs no display. The texts
-    // above were read before there was a translator: the help is described again.
-    QCoreApplication app(argc, argv);
-    installTranslation(app);
-    QCommandLineParser translated;
-    describe(translated);
-    const QString text = help ? translated.helpText()
-                              : QStringLiteral("quendal %1\n").arg(QStringLiteral(QUENDAL_VERSION));
-    std::fputs(qPrintable(text), stdout);
-    return 0;
+    const bool parsed = parser.parse(arguments);
+    return answerHere(requestOf(parser, arguments), parser, parsed, arguments);
 }
 
 bool onlyQtOptions(const QStringList& arguments) {

@@ -5,8 +5,8 @@
 
 namespace CommandLine {
 
-// Answers --help and --version on standard output before anything needs a screen, and
-// returns the exit status when the program should end here.
+// Answers --help, --version, --run, a usage error and a window with no display to show it on,
+// before anything needs a screen; returns the exit status when the program should end here.
 std::optional<int> answer(int argc, char** argv);
 
 // The window takes no options of its own: whatever QApplication left after taking out Qt's

@@ -232,10 +232,6 @@
         <translation>Test running</translation>
     </message>
     <message>
-        <source>abgebrochen</source>
-        <translation>cancelled</translation>
-    </message>
-    <message>
         <source>Fehlende Echos</source>
         <translation>Missing echoes</translation>
     </message>
@@ -515,16 +511,32 @@
         <source>das Warten auf den Leser wurde durch ein Signal beendet</source>
         <translation>a signal ended the wait for its reader</translation>
     </message>
+    <message>
+        <source>keine Anzeige: DISPLAY ist nicht gesetzt. Das Fenster braucht eine; ohne Anzeige prüft quendal --run die Terminals.</source>
+        <translation>no display: DISPLAY is not set. The window needs one; without a display, quendal --run tests the terminals.</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <comment>the text of a cancelled step&apos;s row</comment>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>abgebrochen</source>
+        <comment>a terminal&apos;s verdict under --run</comment>
+        <translation>cancelled</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>ZR Test und Initialisierung: tests and programs a ZR text terminal on a serial port.
-Qt&apos;s own options, such as -platform NAME, -style NAME or -reverse, also apply.
-Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config).
-With --run, the worst terminal sets the exit status: 0 every terminal passed, 1 one
-failed or was cancelled, 3 a port did not open, 4 interrupted (a signal or a lost
-line); 2 is a usage error, and then nothing is sent.</source>
+        <source>ZR Test und Initialisierung: testet und programmiert ein ZR-Textterminal an einer
+seriellen Schnittstelle. Qts eigene Optionen wie -platform NAME, -style NAME oder
+-reverse gelten ebenfalls.
+Einstellungen: $XDG_CONFIG_HOME/Quendal/Quendal.conf (sonst ~/.config).
+Mit --run bestimmt das schlechteste Terminal den Exit-Status: 0 alle Terminals
+bestanden, 1 eines fehlgeschlagen oder abgebrochen, 3 eine Schnittstelle nicht
+geöffnet, 4 unterbrochen (ein Signal oder eine verlorene Verbindung); 2 ist ein
+Aufruffehler, und dann wird nichts gesendet.</source>
         <translation>ZR Test und Initialisierung: tests and programs a ZR text terminal on a serial port.
 Qt&apos;s own options, such as -platform NAME, -style NAME or -reverse, also apply.
 Settings: $XDG_CONFIG_HOME/Quendal/Quendal.conf (default ~/.config).
@@ -533,68 +545,92 @@ failed or was cancelled, 3 a port did not open, 4 interrupted (a signal or a los
 line); 2 is a usage error, and then nothing is sent.</translation>
     </message>
     <message>
-        <source>Try &apos;quendal --help&apos;.</source>
+        <source>Hilfe: quendal --help</source>
         <translation>Try &apos;quendal --help&apos;.</translation>
     </message>
     <message>
-        <source>unknown argument %1</source>
+        <source>unbekanntes Argument %1</source>
         <translation>unknown argument %1</translation>
     </message>
     <message>
-        <source>--%1 needs --run</source>
+        <source>--%1 geht nur mit --run</source>
         <translation>--%1 needs --run</translation>
     </message>
     <message>
-        <source>--com %1: the COM number must be 1 to %2</source>
-        <translation>--com %1: the COM number must be 1 to %2</translation>
+        <source>--com %1: die COM-Nummer muss 1 bis %2 sein, in Ziffern</source>
+        <translation>--com %1: the COM number must be 1 to %2, in plain digits</translation>
     </message>
     <message>
-        <source>--device: the path is empty</source>
+        <source>--device: der Pfad ist leer</source>
         <translation>--device: the path is empty</translation>
     </message>
     <message>
-        <source>--geometry %1: columns must be one of %2 and rows one of %3, as in COLSxROWS</source>
+        <source>--geometry %1: die Spalten müssen eine von %2 und die Zeilen eine von %3 sein, wie in COLSxROWS</source>
         <translation>--geometry %1: columns must be one of %2 and rows one of %3, as in COLSxROWS</translation>
     </message>
     <message>
-        <source>--retries %1: must be a whole number of 0 or more</source>
-        <translation>--retries %1: must be a whole number of 0 or more</translation>
+        <source>--retries %1: muss eine ganze Zahl von 0 bis %2 sein</source>
+        <translation>--retries %1: must be a whole number from 0 to %2</translation>
     </message>
     <message>
-        <source>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see above).</source>
-        <translation>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see above).</translation>
-    </message>
-    <message>
-        <source>With --run: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number.</source>
-        <translation>With --run: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number.</translation>
-    </message>
-    <message>
-        <source>With --run: a terminal on the device PATH. May be repeated.</source>
-        <translation>With --run: a terminal on the device PATH. May be repeated.</translation>
-    </message>
-    <message>
-        <source>With --run: the display geometry, as the window&apos;s lists offer it (default 20x4).</source>
-        <translation>With --run: the display geometry, as the window&apos;s lists offer it (default 20x4).</translation>
-    </message>
-    <message>
-        <source>With --run: how often a silent terminal&apos;s interface test is retried before it is cancelled (default 0).</source>
-        <translation>With --run: how often a silent terminal&apos;s interface test is retried before it is cancelled (default 0).</translation>
-    </message>
-    <message>
-        <source>With --run: write a JSON report to FILE, or to standard output for -.</source>
-        <translation>With --run: write a JSON report to FILE, or to standard output for -.</translation>
-    </message>
-    <message>
-        <source>no terminal named, and the settings file cannot be used: %1</source>
+        <source>kein Terminal genannt, und die Einstellungsdatei ist nicht verwendbar: %1</source>
         <translation>no terminal named, and the settings file cannot be used: %1</translation>
     </message>
     <message>
-        <source>%1 and %2 name the same device; each terminal needs a port of its own</source>
+        <source>kein Terminal genannt und keine COM-Nummer von 1 bis %1 gespeichert: --com N oder --device PATH angeben</source>
+        <translation>no terminal named and no COM number from 1 to %1 stored: give --com N or --device PATH</translation>
+    </message>
+    <message>
+        <source>%1 und %2 nennen dasselbe Gerät; jedes Terminal braucht eine eigene Schnittstelle</source>
         <translation>%1 and %2 name the same device; each terminal needs a port of its own</translation>
     </message>
     <message>
-        <source>--report %1: the folder %2 cannot be written to</source>
+        <source>--report: der Dateiname ist leer</source>
+        <translation>--report: the file name is empty</translation>
+    </message>
+    <message>
+        <source>--report %1: das ist ein Ordner</source>
+        <translation>--report %1: that is a folder</translation>
+    </message>
+    <message>
+        <source>--report %1: die Datei darf nicht beschrieben werden</source>
+        <translation>--report %1: the file may not be written to</translation>
+    </message>
+    <message>
+        <source>--report %1: in den Ordner %2 kann nicht geschrieben werden</source>
         <translation>--report %1: the folder %2 cannot be written to</translation>
+    </message>
+    <message>
+        <source>--report %1: das ist das Gerät von %2</source>
+        <translation>--report %1: that is the device of %2</translation>
+    </message>
+    <message>
+        <source>--report ist mehrmals angegeben; es gibt einen Bericht</source>
+        <translation>--report is given more than once; there is one report</translation>
+    </message>
+    <message>
+        <source>Die Tests ohne Fenster ausführen, auf jedem genannten Terminal gleichzeitig, dann mit einem Exit-Status enden (siehe oben).</source>
+        <translation>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see above).</translation>
+    </message>
+    <message>
+        <source>Mit --run: ein Terminal an der COM-Nummer N (1 bis 16), wie das Fenster sie zuordnet. Wiederholbar. Vorgabe: die gespeicherte COM-Nummer; ohne sie ist --com oder --device nötig.</source>
+        <translation>With --run: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number; without one, --com or --device is needed.</translation>
+    </message>
+    <message>
+        <source>Mit --run: ein Terminal am Gerät PATH. Wiederholbar.</source>
+        <translation>With --run: a terminal on the device PATH. May be repeated.</translation>
+    </message>
+    <message>
+        <source>Mit --run: die Displaygeometrie, wie die Listen des Fensters sie anbieten (Vorgabe 20x4).</source>
+        <translation>With --run: the display geometry, as the window&apos;s lists offer it (default 20x4).</translation>
+    </message>
+    <message>
+        <source>Mit --run: wie oft der Schnittstellentest eines stummen Terminals wiederholt wird, bevor er abgebrochen wird (Vorgabe 0).</source>
+        <translation>With --run: how often a silent terminal&apos;s interface test is retried before it is cancelled (default 0).</translation>
+    </message>
+    <message>
+        <source>Mit --run: einen JSON-Bericht in FILE schreiben, mit - auf die Standardausgabe.</source>
+        <translation>With --run: write a JSON report to FILE, or to standard output for -.</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,9 +25,11 @@ const QString geometryOption = QStringLiteral("geometry");
 const QString retriesOption = QStringLiteral("retries");
 const QString reportOption = QStringLiteral("report");
 
+// Plain digits only: toInt() would also take " 3", "+3" and "03", which nobody means as a port.
 std::optional<int> wholeNumber(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]*)$"));
     bool ok = false;
-    const int value = text.toInt(&ok);
+    const int value = digits.match(text).hasMatch() ? text.toInt(&ok) : 0;
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
@@ -32,8 +37,8 @@ bool readTerminals(const QCommandLineParser& parser, RunOptions& options, QStrin
     for (const QString& text : parser.values(comOption)) {
         const auto number = wholeNumber(text);
         if (!number || *number < 1 || *number > highestCommPort) {
-            error = QCoreApplication::translate("CommandLine",
-                                                "--com %1: the COM number must be 1 to %2")
+            error = QCoreApplication::translate(
+                        "CommandLine", "--com %1: die COM-Nummer muss 1 bis %2 sein, in Ziffern")
                         .arg(text)
                         .arg(highestCommPort);
             return false;
@@ -42,7 +47,7 @@ bool readTerminals(const QCommandLineParser& parser, RunOptions& options, QStrin
     }
     for (const QString& path : parser.values(deviceOption)) {
         if (path.isEmpty()) {
-            error = QCoreApplication::translate("CommandLine", "--device: the path is empty");
+            error = QCoreApplication::translate("CommandLine", "--device: der Pfad ist leer");
             return false;
         }
         options.terminals.append({path, 0, path});
@@ -60,8 +65,8 @@ bool readGeometry(const QCommandLineParser& parser, RunOptions& options, QString
     if (!match.hasMatch() || !Captions::columnChoices.contains(match.captured(1)) ||
         !Captions::rowChoices.contains(match.captured(2))) {
         error = QCoreApplication::translate(
-                    "CommandLine", "--geometry %1: columns must be one of %2 and rows one of %3, "
-                                   "as in COLSxROWS")
+                    "CommandLine", "--geometry %1: die Spalten müssen eine von %2 und die Zeilen "
+                                   "eine von %3 sein, wie in COLSxROWS")
                     .arg(text, Captions::columnChoices.join(QLatin1Char(',')),
                          Captions::rowChoices.join(QLatin1Char(',')));
         return false;
@@ -77,28 +82,37 @@ bool readRetries(const QCommandLineParser& parser, RunOptions& options, QString&
     const auto retries = wholeNumber(parser.value(retriesOption));
     if (!retries || *retries < 0) {
         error = QCoreApplication::translate("CommandLine",
-                                            "--retries %1: must be a whole number of 0 or more")
-                    .arg(parser.value(retriesOption));
+                                            "--retries %1: muss eine ganze Zahl von 0 bis %2 sein")
+                    .arg(parser.value(retriesOption))
+                    .arg(std::numeric_limits<int>::max());
         return false;
     }
     options.retries = *retries;
     return true;
 }
 
-// With no terminal named, the COM number the window would open; an unusable stored number
-// leaves the window's start, COM1, and the run then says what it found. A store that cannot
-// be read names no terminal at all: bytes go only to a port someone chose.
+// With no terminal named, the COM number the window would open. Bytes go only to a port
+// someone chose: a store that cannot be read, or holds no usable number, names none.
 bool readStoredTerminal(RunOptions& options, QString& error) {
     StoredEntries stored;
     QString unreadable;
     if (!readStoredPortSettings(stored, unreadable)) {
         error = QCoreApplication::translate(
-                    "CommandLine", "no terminal named, and the settings file cannot be used: %1")
+                    "CommandLine",
+                    "kein Terminal genannt, und die Einstellungsdatei ist nicht verwendbar: %1")
                     .arg(Captions::oneLine(unreadable));
         return false;
     }
-    const auto number = wholeNumber(stored.value(SettingsStore::commPortKey).trimmed());
-    const int commPort = number && *number >= 1 && *number <= highestCommPort ? *number : 1;
+    // Read as the window reads it, where a hand-edited "03" still names COM3.
+    bool isNumber = false;
+    const int commPort = stored.value(SettingsStore::commPortKey).trimmed().toInt(&isNumber);
+    if (!isNumber || commPort < 1 || commPort > highestCommPort) {
+        error = QCoreApplication::translate("CommandLine",
+                                            "kein Terminal genannt und keine COM-Nummer von 1 bis "
+                                            "%1 gespeichert: --com N oder --device PATH angeben")
+                    .arg(highestCommPort);
+        return false;
+    }
     options.terminals.append({QStringLiteral("COM%1").arg(commPort), commPort, {}});
     return true;
 }
@@ -113,25 +127,79 @@ bool eachDeviceOnce(const RunOptions& options, QString& error) {
     for (qsizetype i = 0; i < terminals.size(); ++i)
         for (qsizetype j = i + 1; j < terminals.size(); ++j)
             if (sameDevice(deviceOf(terminals[i]), deviceOf(terminals[j]))) {
-                error = QCoreApplication::translate(
-                            "CommandLine", "%1 and %2 name the same device; each terminal needs "
-                                           "a port of its own")
-                            .arg(terminals[i].name, terminals[j].name);
+                error =
+                    QCoreApplication::translate(
+                        "CommandLine", "%1 und %2 nennen dasselbe Gerät; jedes Terminal braucht "
+                                       "eine eigene Schnittstelle")
+                        .arg(terminals[i].name, terminals[j].name);
                 return false;
             }
     return true;
 }
 
-// The report is written at the end: a folder it cannot go to is said before anything is sent.
-bool reportWritable(const QString& report, QString& error) {
+bool allowed(const QString& path, int mode) {
+    return ::access(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+// A new or plain file is replaced through a temporary file in its folder; a pipe, a device
+// or one of /dev/std* is written into as it is.
+bool writtenThroughFolder(const QString& report) {
+    const QString path = QFileInfo(report).absoluteFilePath();
+    if (path.startsWith(QLatin1String("/dev/")) || path.startsWith(QLatin1String("/proc/")))
+        return false;
+    struct stat node {};
+    return ::stat(QFile::encodeName(report).constData(), &node) != 0 || S_ISREG(node.st_mode);
+}
+
+// Why the report could not be written at the end, once the terminals are programmed, or
+// nothing. Only asked of the file system: a FIFO opened here could block.
+QString reportProblem(const QString& report) {
     const QFileInfo file(report);
-    if (report.isEmpty() || report == QLatin1String("-") || file.exists() ||
-        QFileInfo(file.absolutePath()).isWritable())
+    if (report.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--report: der Dateiname ist leer");
+    if (file.isDir())
+        return QCoreApplication::translate("CommandLine", "--report %1: das ist ein Ordner")
+            .arg(report);
+    if (file.exists() && !allowed(report, W_OK))
+        return QCoreApplication::translate("CommandLine",
+                                           "--report %1: die Datei darf nicht beschrieben werden")
+            .arg(report);
+    const QString folder =
+        QFileInfo(file.exists() ? file.canonicalFilePath() : report).absolutePath();
+    if (writtenThroughFolder(report) &&
+        !(QFileInfo(folder).isDir() && allowed(folder, W_OK | X_OK)))
+        return QCoreApplication::translate(
+                   "CommandLine", "--report %1: in den Ordner %2 kann nicht geschrieben werden")
+            .arg(report, folder);
+    return {};
+}
+
+// A report written onto a terminal's own device would go to the terminal as bytes.
+bool reportBesideTerminals(const RunOptions& options, QString& error) {
+    for (const TerminalChoice& terminal : options.terminals)
+        if (!options.report.isEmpty() && options.report != QLatin1String("-") &&
+            sameDevice(options.report, deviceOf(terminal))) {
+            error =
+                QCoreApplication::translate("CommandLine", "--report %1: das ist das Gerät von %2")
+                    .arg(options.report, terminal.name);
+            return false;
+        }
+    return true;
+}
+
+bool readReport(const QCommandLineParser& parser, RunOptions& options, QString& error) {
+    const QStringList reports = parser.values(reportOption);
+    if (reports.size() > 1) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--report ist mehrmals angegeben; es gibt einen Bericht");
+        return false;
+    }
+    if (reports.isEmpty())
         return true;
-    error = QCoreApplication::translate("CommandLine",
-                                        "--report %1: the folder %2 cannot be written to")
-                .arg(report, file.absolutePath());
-    return false;
+    options.report = reports.first();
+    if (options.report != QLatin1String("-"))
+        error = reportProblem(options.report);
+    return error.isEmpty();
 }
 
 } // namespace
@@ -139,32 +207,33 @@ bool reportWritable(const QString& report, QString& error) {
 void RunCommandLine::addOptions(QCommandLineParser& parser) {
     parser.addOptions({
         {runOption,
-         QCoreApplication::translate("CommandLine",
-                                     "Run the tests without a window, on every terminal named, all "
-                                     "at once, then end with an exit status (see above).")},
+         QCoreApplication::translate(
+             "CommandLine", "Die Tests ohne Fenster ausführen, auf jedem genannten Terminal "
+                            "gleichzeitig, dann mit einem Exit-Status enden (siehe oben).")},
         {comOption,
          QCoreApplication::translate(
-             "CommandLine", "With --run: a terminal on COM number N (1 to 16), as the window maps "
-                            "it. May be repeated. Default: the stored COM number."),
+             "CommandLine", "Mit --run: ein Terminal an der COM-Nummer N (1 bis 16), wie das "
+                            "Fenster sie zuordnet. Wiederholbar. Vorgabe: die gespeicherte "
+                            "COM-Nummer; ohne sie ist --com oder --device nötig."),
          QStringLiteral("N")},
         {deviceOption,
          QCoreApplication::translate("CommandLine",
-                                     "With --run: a terminal on the device PATH. May be repeated."),
+                                     "Mit --run: ein Terminal am Gerät PATH. Wiederholbar."),
          QStringLiteral("PATH")},
         {geometryOption,
          QCoreApplication::translate(
-             "CommandLine", "With --run: the display geometry, as the window's lists offer it "
-                            "(default 20x4)."),
+             "CommandLine", "Mit --run: die Displaygeometrie, wie die Listen des Fensters sie "
+                            "anbieten (Vorgabe 20x4)."),
          QStringLiteral("COLSxROWS")},
         {retriesOption,
          QCoreApplication::translate(
-             "CommandLine", "With --run: how often a silent terminal's interface test is retried "
-                            "before it is cancelled (default 0)."),
+             "CommandLine", "Mit --run: wie oft der Schnittstellentest eines stummen Terminals "
+                            "wiederholt wird, bevor er abgebrochen wird (Vorgabe 0)."),
          QStringLiteral("N")},
         {reportOption,
          QCoreApplication::translate(
              "CommandLine",
-             "With --run: write a JSON report to FILE, or to standard output for -."),
+             "Mit --run: einen JSON-Bericht in FILE schreiben, mit - auf die Standardausgabe."),
          QStringLiteral("FILE")},
     });
 }
@@ -176,13 +245,11 @@ bool RunCommandLine::requested(const QCommandLineParser& parser) {
 std::optional<RunOptions> RunCommandLine::read(const QCommandLineParser& parser, QString& error) {
     RunOptions options;
     if (!readTerminals(parser, options, error) || !readGeometry(parser, options, error) ||
-        !readRetries(parser, options, error))
+        !readRetries(parser, options, error) || !readReport(parser, options, error))
         return std::nullopt;
-    if (parser.isSet(reportOption))
-        options.report = parser.value(reportOption);
     if (options.terminals.isEmpty() && !readStoredTerminal(options, error))
         return std::nullopt;
-    if (!eachDeviceOnce(options, error) || !reportWritable(options.report, error))
+    if (!eachDeviceOnce(options, error) || !reportBesideTerminals(options, error))
         return std::nullopt;
     return options;
 }

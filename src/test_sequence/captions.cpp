@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 Captions::Caption::operator QString() const {
-    return QCoreApplication::translate("Captions", german_);
+    return QCoreApplication::translate("Captions", german_, comment_);
 }
 
 QString Captions::commPortName(int commPort) {

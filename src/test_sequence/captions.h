@@ -18,12 +18,16 @@ namespace Captions {
 class Caption {
 public:
     explicit constexpr Caption(const char* german) : german_(german) {}
+    // One German word with two uses gets a comment for each, so each has its own translation.
+    constexpr Caption(const char* german, const char* comment)
+        : german_(german), comment_(comment) {}
     operator QString() const;
     // For values that stay German in every language, such as the report's row captions.
     QString untranslated() const { return QString::fromUtf8(german_); }
 
 private:
     const char* german_;
+    const char* comment_ = nullptr;
 };
 
 // Names and numbers, the same in every language.
@@ -32,6 +36,10 @@ inline const QString programTitle = QStringLiteral("Quendal");
 // The display geometries the window offers and --geometry accepts
 inline const QStringList columnChoices{"8", "16", "20", "24", "32", "40"};
 inline const QStringList rowChoices{"1", "2", "4"};
+// The window started where there is no display to show it on.
+inline constexpr Caption noDisplay{QT_TRANSLATE_NOOP(
+    "Captions", "keine Anzeige: DISPLAY ist nicht gesetzt. Das Fenster braucht eine; ohne "
+                "Anzeige prüft quendal --run die Terminals.")};
 
 // Settings store: what went wrong with the file, and the values read from it
 QString describe(const SettingsStore::Problem& problem);
@@ -48,7 +56,8 @@ inline constexpr std::array stepCaptions{
     Caption{QT_TRANSLATE_NOOP("Captions", "Tastaturbelegung")},
     Caption{QT_TRANSLATE_NOOP("Captions", "---")}};
 inline constexpr Caption ok{QT_TRANSLATE_NOOP("Captions", "OK")};
-inline constexpr Caption stepCancelled{QT_TRANSLATE_NOOP("Captions", "abgebrochen")};
+inline constexpr Caption stepCancelled =
+    QT_TRANSLATE_NOOP3("Captions", "abgebrochen", "the text of a cancelled step's row");
 // `terminal` is "COM1", or the path of a production run's terminal named by its device.
 QString commPortName(int commPort);
 QString connectionLost(const QString& terminal);
@@ -72,7 +81,8 @@ inline constexpr std::array rowResults{ok, stepCancelled, recodingTableFailed, f
 // Production runs: one line per row, one verdict line per terminal, notices on one line
 inline constexpr Caption verdictPassed{QT_TRANSLATE_NOOP("Captions", "bestanden")};
 inline constexpr Caption verdictFailed{QT_TRANSLATE_NOOP("Captions", "fehlgeschlagen")};
-inline constexpr Caption verdictCancelled{QT_TRANSLATE_NOOP("Captions", "abgebrochen")};
+inline constexpr Caption verdictCancelled =
+    QT_TRANSLATE_NOOP3("Captions", "abgebrochen", "a terminal's verdict under --run");
 inline constexpr Caption verdictNotOpened{QT_TRANSLATE_NOOP("Captions", "nicht geöffnet")};
 inline constexpr Caption verdictInterrupted{QT_TRANSLATE_NOOP("Captions", "unterbrochen")};
 QString rowLine(const QString& caption, const QString& result);

@@ -1,7 +1,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -67,6 +69,28 @@ TEST(QuendalCommandLine, LeavesQtItsOptionsAndRejectsAnythingElse) {
                             QStringLiteral("COM1")})
                   .status,
               2);
+}
+
+// Qt's own options stay the window's; anything else is a usage error, and a window with no
+// display says so on one line instead of Qt aborting.
+TEST(QuendalCommandLine, WithoutADisplayMistakesAreUsageErrorsAndTheWindowSaysWhy) {
+    const std::vector<std::tuple<QStringList, int, const char*>> cases{
+        {{}, 1, "DISPLAY"},
+        {{QStringLiteral("-reverse"), QStringLiteral("-style"), QStringLiteral("Fusion")},
+         1,
+         "--run"},
+        {{QStringLiteral("--no-such-option")}, 2, "--no-such-option"},
+        {{QStringLiteral("-style"), QStringLiteral("Fusion"), QStringLiteral("stray")},
+         2,
+         "stray"}};
+    for (const auto& [arguments, status, said] : cases) {
+        const Result result = run(quendal, arguments);
+        EXPECT_EQ(result.status, status) << said;
+        EXPECT_TRUE(contains(result.err, said)) << result.err;
+        if (status == 1) {
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        }
+    }
 }
 
 TEST(SimulatorCommandLine, AnswersHelpAndVersionAndRejectsMistakes) {

@@ -1,11 +1,13 @@
 #include "sim/pty_terminal.h"
 #include "test_sequence/language.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -81,6 +83,36 @@ TEST(LanguageTest, WindowAndRunSpeakTheDesktopsLanguageTheReportStaysGerman) {
         EXPECT_EQ(step["caption"], "Umkodiertabelle");
         EXPECT_EQ(step["result"], "FEHLER BEIM SPEICHERN DER UMKODIERTABELLE");
     }
+}
+
+// The command line's own texts and Qt's parser texts follow the desktop like the rows do.
+TEST(LanguageTest, HelpAndUsageErrorsSpeakTheDesktopsLanguage) {
+    const std::vector<std::tuple<QStringList, const char*, const char*>> cases{
+        {{"--help"},
+         "Mit --run: ein Terminal am Gerät PATH",
+         "With --run: a terminal on the device PATH"},
+        {{"--com", "3"}, "--com geht nur mit --run", "--com needs --run"},
+        {{"--run", "--com", "0"},
+         "die COM-Nummer muss 1 bis 16 sein",
+         "the COM number must be 1 to 16"},
+        {{"--run", "--report", "/", "--device", "/dev/quendal-absent"},
+         "das ist ein Ordner",
+         "that is a folder"}};
+    for (const auto& [arguments, german, english] : cases) {
+        for (const auto& [lang, expected] :
+             {std::pair{"de_DE.UTF-8", german}, {"en_US.UTF-8", english}}) {
+            const Output output = run(QUENDAL_PROGRAM, arguments, lang);
+            EXPECT_TRUE((output.out + output.err).contains(QString::fromUtf8(expected)))
+                << lang << ": " << (output.out + output.err).toStdString();
+        }
+    }
+}
+
+// A row's "abgebrochen" and a verdict's are two messages, so a language may word them apart.
+TEST(LanguageTest, TheCancelledRowAndTheCancelledVerdictAreTranslatedApart) {
+    QFile file(TRANSLATIONS_TS);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("<source>abgebrochen</source>"), 2);
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -50,7 +51,8 @@ Outcome runQuendal(QStringList arguments, const std::function<void(QProcess&)>& 
     QTemporaryDir folder;
     const QString report = folder.filePath("report.json");
     arguments.prepend("--run");
-    arguments << "--report" << report;
+    if (!arguments.contains("--report"))
+        arguments << "--report" << report;
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -230,19 +232,70 @@ TEST_F(ProductionRunTest, ARefusedSettingIsNamedAndNoNoticeIsEmpty) {
         << run.err.toStdString();
 }
 
+// SIM stands for the simulated terminal's device, which COM1 and COM3 stand for as well: a
+// run that went ahead anyway would send it the probe.
 TEST_F(ProductionRunTest, ABadArgumentIsNamedAndNothingIsSent) {
-    const std::vector<std::pair<QStringList, QString>> cases{
-        {{"--colour"}, "colour"},           {{"--com", "0"}, "--com 0"},
-        {{"--com", "17"}, "--com 17"},      {{"--geometry", "10x4"}, "--geometry 10x4"},
-        {{"--geometry", "20x3"}, "20x3"},   {{"--retries", "-1"}, "--retries -1"},
-        {{"--retries", "x"}, "--retries x"}};
-    for (const auto& [arguments, named] : cases) {
+    const QTemporaryDir folder;
+    const std::vector<std::tuple<QStringList, QString, QString>> cases{
+        {{"--device", "SIM", "--colour"}, "", "colour"},
+        {{"--device", "SIM", "--com", "0"}, "", "--com 0"},
+        {{"--device", "SIM", "--com", "17"}, "", "--com 17"},
+        {{"--com", " 3"}, "", "--com  3"},
+        {{"--com", "03"}, "", "--com 03"},
+        {{"--com", "+3"}, "", "--com +3"},
+        {{"--device", "SIM", "--geometry", "10x4"}, "", "--geometry 10x4"},
+        {{"--device", "SIM", "--geometry", "20x3"}, "", "20x3"},
+        {{"--device", "SIM", "--retries", "-1"}, "", "--retries -1"},
+        {{"--device", "SIM", "--retries", "x"}, "", "--retries x"},
+        {{"--device", "SIM", "--retries", "2147483648"}, "", "0 bis 2147483647"},
+        {{}, "", "--com N oder --device PATH"},
+        {{}, "17", "--com N oder --device PATH"},
+        {{"--device", "SIM", "--report", ""}, "", "--report:"},
+        {{"--device", "SIM", "--report", "-", "--report", "-"}, "", "--report ist mehrmals"},
+        {{"--device", "SIM", "--report", folder.path()}, "", "--report " + folder.path()},
+        {{"--device", "SIM", "--report", "SIM"}, "", "--report SIM: das ist das Gerät von SIM"},
+        {{"--com", "3", "--report", "SIM"}, "", "das ist das Gerät von COM3"}};
+    for (auto [arguments, storedComm, named] : cases) {
         zrsim::PtyTerminal sim;
-        const Outcome run = runQuendal(QStringList{"--device", path(sim)} + arguments);
+        TestStore::clear();
+        TestStore::mapPort(1, path(sim));
+        TestStore::mapPort(3, path(sim));
+        if (!storedComm.isEmpty())
+            TestStore::setSetting(SettingsStore::commPortKey, storedComm);
+        arguments.replaceInStrings(QRegularExpression("^SIM$"), path(sim));
+        named.replace("SIM", path(sim));
+        const Outcome run = runQuendal(arguments);
         EXPECT_EQ(run.status, 2) << named.toStdString();
         EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
         QTest::qWait(20);
         EXPECT_EQ(sim.received(), "") << named.toStdString();
+    }
+}
+
+// Root may write anywhere: a report the operator may not write shows only for another user.
+TEST_F(ProductionRunTest, AReportTheOperatorMayNotWriteIsAUsageError) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    const QTemporaryDir folder, config;
+    const QString locked = folder.filePath("locked.json");
+    QFile(locked).open(QIODevice::WriteOnly);
+    for (const QString& path : {folder.path(), config.path()})
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadOther | QFile::ExeOther);
+    for (const QString& report : {locked, folder.filePath("new.json")}) {
+        zrsim::PtyTerminal sim;
+        ::chmod(sim.slavePath().c_str(), 0666);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        process.setProcessEnvironment(environment);
+        process.start("setpriv",
+                      {"--reuid=65534", "--regid=65534", "--clear-groups", QUENDAL_PROGRAM, "--run",
+                       "--device", path(sim), "--report", report});
+        ASSERT_TRUE(process.waitForFinished(60'000));
+        EXPECT_EQ(process.exitCode(), 2) << report.toStdString();
+        EXPECT_TRUE(process.readAllStandardError().contains(report.toUtf8()));
+        EXPECT_EQ(sim.received(), "") << report.toStdString();
     }
 }
 
@@ -252,14 +305,14 @@ TEST_F(ProductionRunTest, NoTerminalOnAPortNamedTwiceOrByAnUnusableStore) {
     TestStore::mapPort(3, path(sim));
     const Outcome twice = runQuendal({"--com", "3", "--device", path(sim)});
     EXPECT_EQ(twice.status, 2);
-    EXPECT_TRUE(twice.err.contains("COM3 and " + path(sim))) << twice.err.toStdString();
+    EXPECT_TRUE(twice.err.contains("COM3 und " + path(sim))) << twice.err.toStdString();
     QFile store(SettingsStore::fileName());
     ASSERT_TRUE(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
     store.write("[Einstellungen\nCOM-Anschlu%DF=3\n");
     store.close();
     const Outcome unnamed = runQuendal({});
     EXPECT_EQ(unnamed.status, 2);
-    EXPECT_TRUE(unnamed.err.contains("no terminal named")) << unnamed.err.toStdString();
+    EXPECT_TRUE(unnamed.err.contains("kein Terminal genannt")) << unnamed.err.toStdString();
     EXPECT_EQ(sim.received(), "");
 }
 
@@ -284,6 +337,18 @@ TEST_F(ProductionRunTest, AReportIntoAPipeIsWrittenIntoIt) {
     struct stat node {};
     ASSERT_EQ(::lstat(fifo.constData(), &node), 0);
     EXPECT_TRUE(S_ISFIFO(node.st_mode));
+}
+
+// Qt warns about seeking when the report goes into a device or a pipe; its warnings are not
+// the line's business, and only the run's own lines may reach standard error.
+TEST_F(ProductionRunTest, QtsWarningsStayOffStandardError) {
+    for (const char* report : {"/dev/null", "/dev/stdout"}) {
+        zrsim::PtyTerminal sim;
+        const Outcome run = runQuendal({"--device", path(sim), "--report", report});
+        EXPECT_EQ(run.status, 0) << report;
+        EXPECT_FALSE(run.err.contains("QFile") || run.err.contains("QIODevice"))
+            << run.err.toStdString();
+    }
 }
 
 // A silent terminal that retries and a slow one run beside two good ones: the good ones end
