@@ -114,7 +114,7 @@ bool SerialPort::tryOpen() {
         port_.close();
         return false;
     }
-    LowLatency::enable(port_.handle());
+    lowLatency_.enable(int(port_.handle()));
     emit PortOpenChanged(true);
     return true;
 }
@@ -122,7 +122,7 @@ bool SerialPort::tryOpen() {
 void SerialPort::close() {
     if (!port_.isOpen())
         return;
-    LowLatency::restore(port_.handle());
+    lowLatency_.restore(int(port_.handle()));
     port_.close();
     emit PortOpenChanged(false);
 }
