@@ -3,19 +3,13 @@
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 
-namespace {
-// Only one port is ever open; these are the flags it had before it was opened.
-int savedFlags = 0;
-bool saved = false;
-} // namespace
-
 void LowLatency::enable(int fd) {
     serial_struct serial{};
-    saved = false;
+    saved_ = false;
     if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
         return;
-    savedFlags = serial.flags;
-    saved = true;
+    savedFlags_ = serial.flags;
+    saved_ = true;
     if (serial.flags & ASYNC_LOW_LATENCY)
         return;
     serial.flags |= ASYNC_LOW_LATENCY;
@@ -24,11 +18,11 @@ void LowLatency::enable(int fd) {
 
 void LowLatency::restore(int fd) {
     serial_struct serial{};
-    if (!saved || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+    if (!saved_ || ::ioctl(fd, TIOCGSERIAL, &serial) != 0)
         return;
-    saved = false;
-    if (serial.flags == savedFlags)
+    saved_ = false;
+    if (serial.flags == savedFlags_)
         return;
-    serial.flags = savedFlags;
+    serial.flags = savedFlags_;
     ::ioctl(fd, TIOCSSERIAL, &serial);
 }

@@ -50,6 +50,18 @@ PortProblem missing(const PortDevice& device) {
     return problem;
 }
 
+// A path the system cannot even look up (too long, a loop of links) is no missing device.
+PortProblem unreachable(const PortDevice& device) {
+    struct stat node {};
+    const int error = ::stat(encoded(device.path).constData(), &node) == 0 ? 0 : errno;
+    if (error == 0 || error == ENOENT || error == ENOTDIR)
+        return missing(device);
+    PortProblem problem = problemFor(device, PortProblem::OpenFailed);
+    problem.errorNumber = error;
+    problem.systemText = systemText(error);
+    return problem;
+}
+
 PortProblem heldBy(const PortDevice& device, PortProblem::Kind kind, qint64 pid) {
     PortProblem problem = problemFor(device, kind);
     problem.pid = pid;
@@ -144,7 +156,7 @@ bool locateDevice(int commPort, const QString& path, PortDevice& device, PortPro
     device = {commPort, path, {}, false};
     const QFileInfo info(device.path);
     if (!info.exists()) {
-        problem = missing(device);
+        problem = unreachable(device);
         return false;
     }
     device.canonical = info.canonicalFilePath();
@@ -154,8 +166,11 @@ bool locateDevice(int commPort, const QString& path, PortDevice& device, PortPro
         return false;
     }
     device.isPty = isPseudoTerminal(device.canonical);
+    // QSerialPort's QLockFile would take over a lock that is old or names another program,
+    // so a running holder is refused here, before it gets the chance.
     const LockFile lock = inspectLockFile(device.canonical);
-    if (lock.state == LockFile::NotRegular) {
+    if (lock.state == LockFile::NotRegular ||
+        (lock.state == LockFile::HeldByRunningProcess && lock.pid > 0)) {
         problem = *lockFileEvidence(device, lock);
         return false;
     }

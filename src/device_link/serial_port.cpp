@@ -124,7 +124,7 @@ bool SerialPort::tryOpen() {
         port_.close();
         return false;
     }
-    LowLatency::enable(port_.handle());
+    lowLatency_.enable(int(port_.handle()));
     emit PortOpenChanged(true);
     return true;
 }
@@ -132,7 +132,7 @@ bool SerialPort::tryOpen() {
 void SerialPort::close() {
     if (!port_.isOpen())
         return;
-    LowLatency::restore(port_.handle());
+    lowLatency_.restore(int(port_.handle()));
     port_.close();
     emit PortOpenChanged(false);
 }

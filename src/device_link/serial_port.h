@@ -1,6 +1,7 @@
 #pragma once
 
 #include "line_settings.h"
+#include "low_latency.h"
 #include "port_device.h"
 
 #include <QByteArray>
@@ -69,6 +70,7 @@ private:
 
     QSerialPort port_;
     PortDevice device_;
+    LowLatency lowLatency_;
     int commPort_ = 1;
     QString devicePath_;
     LineSettings settings_;

@@ -85,6 +85,7 @@ QJsonValue causeObject(const std::optional<PortProblem>& cause) {
         return QJsonValue();
     return QJsonObject{{"kind", QLatin1String(causeKind(cause->kind))},
                        {"node", text(cause->node.isEmpty() ? cause->path : cause->node)},
+                       {"lockFile", cause->lockFile.isEmpty() ? QJsonValue() : cause->lockFile},
                        {"errno", number(cause->errorNumber)},
                        {"pid", number(cause->pid)},
                        {"program", cause->program.isEmpty() ? QJsonValue() : cause->program},

@@ -1,3 +1,4 @@
+#include "device_link/low_latency.h"
 #include "device_link/serial_port.h"
 #include "pty_pair.h"
 #include "test_sequence/captions.h"
@@ -9,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -134,6 +138,25 @@ TEST_F(SerialPortTest, AnXoffStallFailsTheWriteButKeepsThePortOpen) {
     ASSERT_TRUE(pty.slaveOutputIs(true));
     EXPECT_TRUE(port.setOutput("b"));
     EXPECT_EQ(pty.readMaster(1), "b") << "the refused byte is dropped, not sent late";
+}
+
+// Every terminal thread opens and closes its own port while the others do: each port keeps
+// its own low-latency state, which a ThreadSanitizer build of this test checks.
+TEST(LowLatencyTest, PortsOnSeveralThreadsKeepTheirOwnState) {
+    const auto openAndClose = [] {
+        int master = -1, slave = -1;
+        ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        LowLatency state;
+        for (int round = 0; round < 1000; ++round) {
+            state.enable(slave);
+            state.restore(slave);
+        }
+        ::close(slave);
+        ::close(master);
+    };
+    std::thread first(openAndClose), second(openAndClose);
+    first.join();
+    second.join();
 }
 
 } // namespace

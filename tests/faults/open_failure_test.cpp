@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -82,6 +83,44 @@ TEST_F(OpenFailureTest, ALockFileOfARunningProgramNamesItsProcess) {
     EXPECT_FALSE(description.contains("LCK..")) << "the process, not the raw file";
     EXPECT_FALSE(description.contains("ModemManager")) << description.toStdString();
     EXPECT_EQ(port.problem().kind, PortProblem::InUseByProgram);
+}
+
+// QSerialPort's own lock takes over a file older than 30 s, or one naming another program:
+// a live holder must be named whatever its age and whatever follows its pid.
+TEST_F(OpenFailureTest, ALockFileIsStaleOnlyWhenItsProcessIsGone) {
+    const QByteArray self = QByteArray::number(::getpid());
+    const std::pair<QByteArray, bool> cases[] = {
+        {self.rightJustified(10, ' ') + "\n", false},
+        {self.rightJustified(10, ' ') + " minicom user\n", false},
+        {self + "\nminicom\nlocalhost\n", false},
+        {"   9999999 minicom user\n", true}};
+    for (const auto& [content, stale] : cases) {
+        QFile file(lockPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        const timeval aged[2] = {{::time(nullptr) - 60, 0}, {::time(nullptr) - 60, 0}};
+        ASSERT_EQ(::utimes(QFile::encodeName(lockPath).constData(), aged), 0);
+        if (stale) {
+            EXPECT_TRUE(port.setPortOpen(true)) << Captions::describe(port.problem()).toStdString();
+            port.setPortOpen(false);
+            continue;
+        }
+        const QString description = refusal();
+        EXPECT_EQ(port.problem().kind, PortProblem::InUseByProgram) << content.constData();
+        EXPECT_TRUE(description.contains(QString("Prozess %1").arg(::getpid())))
+            << description.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(lockPath)) << content.constData();
+        TearDown();
+    }
+}
+
+TEST_F(OpenFailureTest, APathTooLongForTheSystemIsNotCalledMissing) {
+    for (const QString& path : {"/tmp/" + QString(5000, 'a'), "/tmp/" + QString(256, 'a')}) {
+        port.setDevicePath(path);
+        refusal();
+        EXPECT_EQ(port.problem().kind, PortProblem::OpenFailed);
+        EXPECT_EQ(port.problem().errorNumber, ENAMETOOLONG);
+    }
 }
 
 // Cut to pid_t, 2^32 would become kill(0, 0), which always succeeds.

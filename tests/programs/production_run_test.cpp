@@ -1,3 +1,4 @@
+#include "device_link/port_lock.h"
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
 #include "device_link/terminal_commands.h"
@@ -155,6 +156,9 @@ TEST_F(ProductionRunTest, APortHeldByAnotherQuendalNamesItAndItsProcess) {
     const QJsonObject cause = terminal(run, 0).value("cause").toObject();
     EXPECT_EQ(cause.value("kind").toString(), "in-use-by-program");
     EXPECT_EQ(cause.value("pid").toInteger(), ::getpid());
+    const QString node = QFileInfo(path(sim)).canonicalFilePath();
+    EXPECT_EQ(cause.value("node").toString(), node);
+    EXPECT_EQ(cause.value("lockFile").toString(), lockFilePath(node));
     const QString message = terminal(run, 0).value("message").toString();
     EXPECT_TRUE(message.contains(QString("Prozess %1").arg(::getpid()))) << message.toStdString();
     EXPECT_FALSE(message.contains("ModemManager")) << message.toStdString();
