@@ -4,8 +4,6 @@
 #include "low_latency.h"
 #include "port_directory.h"
 
-#include <poll.h>
-
 namespace {
 constexpr int highestCommPort = 16;
 }
@@ -13,6 +11,7 @@ constexpr int highestCommPort = 16;
 SerialPort::SerialPort(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &SerialPort::onReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::onPortError);
+    connect(&hangUp_, &HangUpWatch::lineHungUp, this, &SerialPort::lose);
 }
 
 SerialPort::~SerialPort() {
@@ -125,6 +124,7 @@ bool SerialPort::tryOpen() {
         return false;
     }
     lowLatency_.enable(int(port_.handle()));
+    hangUp_.watch(int(port_.handle()));
     emit PortOpenChanged(true);
     return true;
 }
@@ -132,6 +132,7 @@ bool SerialPort::tryOpen() {
 void SerialPort::close() {
     if (!port_.isOpen())
         return;
+    hangUp_.stop();
     lowLatency_.restore(int(port_.handle()));
     port_.close();
     emit PortOpenChanged(false);
@@ -173,24 +174,24 @@ void SerialPort::onReadyRead() {
     emit OnComm();
 }
 
-// A hung-up line (an unplugged adapter, a closed far end of a pseudo-terminal) reports
-// POLLHUP or POLLERR; a line merely stopped by flow control reports neither.
-bool SerialPort::deviceGone() const {
-    pollfd line{port_.handle(), 0, 0};
-    return ::poll(&line, 1, 0) < 0 || (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-}
-
-// A vanished device makes QSerialPort repeat its error in a tight loop until the port is
-// closed; closing a closed port raises NotOpenError, which is ignored here like NoError.
+// Qt's errors are one way to learn of a loss (Qt 6.4 reports the hang-up as ReadError, and
+// repeats it until the port is closed), the hang-up watch the other; either ends here once.
 // A write refused with EAGAIN comes as ResourceError too, but leaves the device in place.
+// Closing a closed port raises NotOpenError, which is ignored here like NoError.
 void SerialPort::onPortError(QSerialPort::SerialPortError error) {
     if (!port_.isOpen() || (error != QSerialPort::ReadError && error != QSerialPort::ResourceError))
         return;
-    if (error == QSerialPort::ResourceError && !deviceGone()) {
+    if (error == QSerialPort::ResourceError && !HangUpWatch::hungUp(int(port_.handle()))) {
         stalled_ = true;
         emit outputStalled();
         return;
     }
+    lose();
+}
+
+void SerialPort::lose() {
+    if (!port_.isOpen())
+        return;
     fail(PortProblem::ConnectionLost, port_.errorString());
     close();
     emit deviceLost();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hang_up_watch.h"
 #include "line_settings.h"
 #include "low_latency.h"
 #include "port_device.h"
@@ -66,11 +67,12 @@ private:
     void close();
     void onPortError(QSerialPort::SerialPortError error);
     void onReadyRead();
-    bool deviceGone() const;
+    void lose();
 
     QSerialPort port_;
     PortDevice device_;
     LowLatency lowLatency_;
+    HangUpWatch hangUp_;
     int commPort_ = 1;
     QString devicePath_;
     LineSettings settings_;
