@@ -116,7 +116,7 @@ Request requestOf(const QCommandLineParser& parser, const QStringList& arguments
 }
 
 // Qt's warnings, such as a seek on a pipe, are not the production line's business; the run's
-// own lines are written with fputs. Critical and fatal messages still get through.
+// own lines never pass through Qt's message handler. Critical and fatal messages still do.
 QtMessageHandler qtHandler = nullptr;
 
 void onlyGraveQtMessages(QtMsgType type, const QMessageLogContext& context,

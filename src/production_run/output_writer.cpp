@@ -1,5 +1,7 @@
 #include "output_writer.h"
 
+#include "wait_limits.h"
+
 #include <QEventLoop>
 #include <QTimer>
 #include <cerrno>
@@ -146,16 +148,20 @@ bool OutputWriter::waitUntilDrained(QDeadlineTimer deadline) {
     connect(&timeOut, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(this, &OutputWriter::drained, &loop, &QEventLoop::quit);
     connect(this, &OutputWriter::waitStopped, &loop, &QEventLoop::quit);
-    while (!idle() && !stopped_ && !deadline.hasExpired()) {
-        if (!deadline.isForever())
-            timeOut.start(int(std::max<qint64>(1, deadline.remainingTime())));
+    for (;;) {
+        const QDeadlineTimer until = stopped_ ? std::min(deadline, graceAfterSignal_) : deadline;
+        if (idle() || until.hasExpired())
+            return idle();
+        if (!until.isForever())
+            timeOut.start(int(std::max<qint64>(1, until.remainingTime())));
         loop.exec();
     }
-    return idle();
 }
 
-// A signal: nothing is waited for any more, now or later.
+// A signal: a reader that keeps up gets the last lines; one that has stalled is not waited for.
 void OutputWriter::stopWaiting() {
+    if (!stopped_)
+        graceAfterSignal_ = QDeadlineTimer(WaitLimits::afterSignalMs);
     stopped_ = true;
     emit waitStopped();
 }

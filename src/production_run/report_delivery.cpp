@@ -2,11 +2,11 @@
 
 #include "output_writer.h"
 #include "report_captions.h"
+#include "report_target.h"
 #include "wait_limits.h"
 
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QTimer>
 #include <cerrno>
@@ -15,15 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A pipe, a terminal or a device is written into as it is: replacing it with a file would
-// take a reader's pipe away, or put a plain file where /dev/null was.
-bool isStream(const QString& file) {
-    const QFileInfo info(file);
-    return (info.exists() && !info.isFile()) || file.startsWith(QLatin1String("/dev/std")) ||
-           file.startsWith(QLatin1String("/dev/fd/")) ||
-           file.startsWith(QLatin1String("/proc/self/fd/"));
-}
 
 QString systemText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -47,8 +38,9 @@ ReportDelivery::ReportDelivery(const QString& target, OutputWriter& output, QObj
 bool ReportDelivery::deliver(const QByteArray& json, QString& error) {
     if (target_.isEmpty())
         return true;
-    return isStream(target_) || target_ == QLatin1String("-") ? stream(json, error)
-                                                              : saveFile(json, error);
+    return ReportTarget::writtenInPlace(target_) || target_ == QLatin1String("-")
+               ? stream(json, error)
+               : saveFile(json, error);
 }
 
 bool ReportDelivery::failed(const QString& reason, QString& error) const {

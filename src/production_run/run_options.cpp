@@ -3,16 +3,14 @@
 #include "device_link/port_directory.h"
 #include "device_link/serial_devices.h"
 #include "device_link/settings_store.h"
+#include "report_target.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/stored_port_settings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <limits>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -137,43 +135,6 @@ bool eachDeviceOnce(const RunOptions& options, QString& error) {
     return true;
 }
 
-bool allowed(const QString& path, int mode) {
-    return ::access(QFile::encodeName(path).constData(), mode) == 0;
-}
-
-// A new or plain file is replaced through a temporary file in its folder; a pipe, a device
-// or one of /dev/std* is written into as it is.
-bool writtenThroughFolder(const QString& report) {
-    const QString path = QFileInfo(report).absoluteFilePath();
-    if (path.startsWith(QLatin1String("/dev/")) || path.startsWith(QLatin1String("/proc/")))
-        return false;
-    struct stat node {};
-    return ::stat(QFile::encodeName(report).constData(), &node) != 0 || S_ISREG(node.st_mode);
-}
-
-// Why the report could not be written at the end, once the terminals are programmed, or
-// nothing. Only asked of the file system: a FIFO opened here could block.
-QString reportProblem(const QString& report) {
-    const QFileInfo file(report);
-    if (report.isEmpty())
-        return QCoreApplication::translate("CommandLine", "--report: der Dateiname ist leer");
-    if (file.isDir())
-        return QCoreApplication::translate("CommandLine", "--report %1: das ist ein Ordner")
-            .arg(report);
-    if (file.exists() && !allowed(report, W_OK))
-        return QCoreApplication::translate("CommandLine",
-                                           "--report %1: die Datei darf nicht beschrieben werden")
-            .arg(report);
-    const QString folder =
-        QFileInfo(file.exists() ? file.canonicalFilePath() : report).absolutePath();
-    if (writtenThroughFolder(report) &&
-        !(QFileInfo(folder).isDir() && allowed(folder, W_OK | X_OK)))
-        return QCoreApplication::translate(
-                   "CommandLine", "--report %1: in den Ordner %2 kann nicht geschrieben werden")
-            .arg(report, folder);
-    return {};
-}
-
 // A report written onto a terminal's own device would go to the terminal as bytes.
 bool reportBesideTerminals(const RunOptions& options, QString& error) {
     for (const TerminalChoice& terminal : options.terminals)
@@ -198,7 +159,7 @@ bool readReport(const QCommandLineParser& parser, RunOptions& options, QString& 
         return true;
     options.report = reports.first();
     if (options.report != QLatin1String("-"))
-        error = reportProblem(options.report);
+        error = ReportTarget::problem(options.report);
     return error.isEmpty();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // How long a production run waits, once its terminals are done, for whoever reads what it
-// writes. A signal ends each wait at once.
+// writes. A signal ends each wait (the last lines get a short grace).
 namespace WaitLimits {
 
 // A report FIFO that nobody has opened for reading yet.
@@ -10,5 +10,7 @@ inline constexpr int absentReaderMs = 30'000;
 inline constexpr int readerRetryMs = 100;
 // A reader that has stopped taking the report or the last lines.
 inline constexpr int stalledReaderMs = 10'000;
+// After a signal, for the last lines to reach a reader that keeps up.
+inline constexpr int afterSignalMs = 200;
 
 } // namespace WaitLimits
