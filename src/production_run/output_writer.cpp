@@ -148,8 +148,11 @@ bool OutputWriter::waitUntilDrained(QDeadlineTimer deadline) {
     connect(&timeOut, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(this, &OutputWriter::drained, &loop, &QEventLoop::quit);
     connect(this, &OutputWriter::waitStopped, &loop, &QEventLoop::quit);
+    QDeadlineTimer grace(QDeadlineTimer::Forever);
     for (;;) {
-        const QDeadlineTimer until = stopped_ ? std::min(deadline, graceAfterSignal_) : deadline;
+        if (stopped_ && grace.isForever())
+            grace = QDeadlineTimer(WaitLimits::afterSignalMs);
+        const QDeadlineTimer until = std::min(deadline, grace);
         if (idle() || until.hasExpired())
             return idle();
         if (!until.isForever())
@@ -160,8 +163,6 @@ bool OutputWriter::waitUntilDrained(QDeadlineTimer deadline) {
 
 // A signal: a reader that keeps up gets the last lines; one that has stalled is not waited for.
 void OutputWriter::stopWaiting() {
-    if (!stopped_)
-        graceAfterSignal_ = QDeadlineTimer(WaitLimits::afterSignalMs);
     stopped_ = true;
     emit waitStopped();
 }

@@ -24,8 +24,9 @@ public:
     // The errno of the last checked write, 0 when it went out whole, -1 while it is pending.
     int checkedError() const;
 
-    // Processes events until everything queued is out or the deadline passes, and after
-    // stopWaiting() (a signal) for a short grace at most. True when everything is out.
+    // Processes events until everything queued is out or the deadline passes; once
+    // stopWaiting() has been called (a signal), each wait lasts a short grace at most. True
+    // when everything is out.
     bool waitUntilDrained(QDeadlineTimer deadline);
     void stopWaiting();
 
@@ -39,5 +40,4 @@ private:
     struct Shared;
     std::shared_ptr<Shared> shared_;
     bool stopped_ = false;
-    QDeadlineTimer graceAfterSignal_;
 };

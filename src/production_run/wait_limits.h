@@ -10,7 +10,7 @@ inline constexpr int absentReaderMs = 30'000;
 inline constexpr int readerRetryMs = 100;
 // A reader that has stopped taking the report or the last lines.
 inline constexpr int stalledReaderMs = 10'000;
-// After a signal, for the last lines to reach a reader that keeps up.
+// Each wait after a signal, so that a reader that keeps up still gets the last lines.
 inline constexpr int afterSignalMs = 200;
 
 } // namespace WaitLimits
