@@ -2,7 +2,7 @@
 
 #include "device_link/serial_devices.h"
 
-std::optional<TerminalReport::Adapter> AdapterDirectory::find(const QString& device) {
+std::optional<TerminalRun::Adapter> AdapterDirectory::find(const QString& device) {
     if (isPseudoTerminal(device))
         return std::nullopt;
     const QMutexLocker lock(&mutex_);
@@ -12,7 +12,6 @@ std::optional<TerminalReport::Adapter> AdapterDirectory::find(const QString& dev
     }
     for (const SerialDevice& found : devices_)
         if (sameDevice(found.path, device))
-            return TerminalReport::Adapter{found.description, found.manufacturer,
-                                           found.serialNumber};
+            return TerminalRun::Adapter{found.description, found.manufacturer, found.serialNumber};
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device_link/serial_devices.h"
-#include "terminal_report.h"
+#include "test_sequence/terminal_run.h"
 
 #include <QList>
 #include <QMutex>
@@ -10,7 +10,7 @@
 // a terminal is not a pseudo-terminal: one discovery walks every tty the system has.
 class AdapterDirectory {
 public:
-    std::optional<TerminalReport::Adapter> find(const QString& device);
+    std::optional<TerminalRun::Adapter> find(const QString& device);
 
 private:
     QMutex mutex_;

@@ -20,7 +20,7 @@ int finishRun(ProductionRun& run, ReportDelivery& delivery, OutputWriter& output
               const bool& signalled) {
     int status = run.exitStatus();
     QString error;
-    const QByteArray json = reportDocument(run.started(), run.reports()).toJson();
+    const QByteArray json = reportDocument(run.identity(), run.reports()).toJson();
     if (!delivery.deliver(json, error)) {
         output.write(STDERR_FILENO, QStringLiteral("quendal: %1\n").arg(error).toLocal8Bit());
         status = std::max(status, 1);

@@ -1,6 +1,7 @@
 #include "production_run.h"
 
 #include "output_writer.h"
+#include "quendal_version.h"
 #include "terminal_job.h"
 #include "test_sequence/captions.h"
 
@@ -10,32 +11,32 @@
 
 namespace {
 
-int rank(TerminalReport::Verdict verdict) {
+int rank(TerminalRun::Verdict verdict) {
     switch (verdict) {
-    case TerminalReport::Interrupted:
+    case TerminalRun::Interrupted:
         return 4;
-    case TerminalReport::NotOpened:
+    case TerminalRun::NotOpened:
         return 3;
-    case TerminalReport::Failed:
-    case TerminalReport::Cancelled:
+    case TerminalRun::Failed:
+    case TerminalRun::Cancelled:
         return 1;
-    case TerminalReport::Passed:
+    case TerminalRun::Passed:
         break;
     }
     return 0;
 }
 
-QString verdictWord(TerminalReport::Verdict verdict) {
+QString verdictWord(TerminalRun::Verdict verdict) {
     switch (verdict) {
-    case TerminalReport::Passed:
+    case TerminalRun::Passed:
         return Captions::verdictPassed;
-    case TerminalReport::Failed:
+    case TerminalRun::Failed:
         return Captions::verdictFailed;
-    case TerminalReport::Cancelled:
+    case TerminalRun::Cancelled:
         return Captions::verdictCancelled;
-    case TerminalReport::NotOpened:
+    case TerminalRun::NotOpened:
         return Captions::verdictNotOpened;
-    case TerminalReport::Interrupted:
+    case TerminalRun::Interrupted:
         break;
     }
     return Captions::verdictInterrupted;
@@ -59,7 +60,8 @@ ProductionRun::~ProductionRun() {
 }
 
 void ProductionRun::start() {
-    started_ = QDateTime::currentDateTime();
+    identity_ = RunIdentity::begin(QStringLiteral("run"), options_.station, options_.operatorName,
+                                   QStringLiteral(QUENDAL_VERSION));
     for (int i = 0; i < options_.terminals.size(); ++i) {
         auto* job = new TerminalJob(options_.terminals[i], options_, adapters_);
         if (interrupted_)
@@ -105,15 +107,15 @@ void ProductionRun::print(int terminal, const QString& line, bool toStandardErro
 void ProductionRun::onJobFinished(int terminal) {
     threads_[terminal]->quit();
     threads_[terminal]->wait();
-    const TerminalReport& report = jobs_[terminal]->report;
+    const TerminalRun& report = jobs_[terminal]->report;
     print(terminal, Captions::verdictLine(verdictWord(report.verdict), report.durationMs),
           reportOnStandardOutput());
     if (--running_ == 0)
         emit finished();
 }
 
-QList<TerminalReport> ProductionRun::reports() const {
-    QList<TerminalReport> reports;
+QList<TerminalRun> ProductionRun::reports() const {
+    QList<TerminalRun> reports;
     for (const TerminalJob* job : jobs_)
         reports.append(job->report);
     return reports;

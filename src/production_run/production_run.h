@@ -2,9 +2,9 @@
 
 #include "adapter_directory.h"
 #include "run_options.h"
-#include "terminal_report.h"
+#include "test_sequence/run_identity.h"
+#include "test_sequence/terminal_run.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QObject>
 
@@ -29,8 +29,8 @@ public:
 
     // The worst terminal decides: 4 interrupted, 3 not opened, 1 failed or cancelled, 0 passed.
     int exitStatus() const;
-    QList<TerminalReport> reports() const;
-    QDateTime started() const { return started_; }
+    QList<TerminalRun> reports() const;
+    const RunIdentity& identity() const { return identity_; }
 
 signals:
     void finished();
@@ -43,7 +43,7 @@ private:
     RunOptions options_;
     OutputWriter& output_;
     AdapterDirectory adapters_;
-    QDateTime started_;
+    RunIdentity identity_;
     QList<TerminalJob*> jobs_;
     QList<QThread*> threads_;
     int running_ = 0;

@@ -1,11 +1,9 @@
 #include "report_file.h"
 
-#include "quendal_version.h"
 #include "test_sequence/captions.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QSysInfo>
 
 namespace {
 
@@ -52,17 +50,17 @@ const char* causeKind(PortProblem::Kind kind) {
     }
 }
 
-const char* verdictName(TerminalReport::Verdict verdict) {
+const char* verdictName(TerminalRun::Verdict verdict) {
     switch (verdict) {
-    case TerminalReport::Passed:
+    case TerminalRun::Passed:
         return "passed";
-    case TerminalReport::Failed:
+    case TerminalRun::Failed:
         return "failed";
-    case TerminalReport::Cancelled:
+    case TerminalRun::Cancelled:
         return "cancelled";
-    case TerminalReport::NotOpened:
+    case TerminalRun::NotOpened:
         return "not-opened";
-    case TerminalReport::Interrupted:
+    case TerminalRun::Interrupted:
         break;
     }
     return "interrupted";
@@ -92,7 +90,7 @@ QJsonValue causeObject(const std::optional<PortProblem>& cause) {
                        {"group", cause->group.isEmpty() ? QJsonValue() : cause->group}};
 }
 
-QJsonValue adapterObject(const std::optional<TerminalReport::Adapter>& adapter) {
+QJsonValue adapterObject(const std::optional<TerminalRun::Adapter>& adapter) {
     if (!adapter)
         return QJsonValue();
     const auto known = [](const QString& part) {
@@ -123,10 +121,13 @@ QJsonObject stepObject(const StepResult& step) {
             {"result", germanResult(step.result)},
             {"outcome", QLatin1String(outcomeName(step.outcome))},
             {"durationMs", step.durationMs},
-            {"failures", failures}};
+            {"failures", failures},
+            {"echoes", step.echoes.echoes},
+            {"slowestEchoMs",
+             step.echoes.slowestMs ? QJsonValue(*step.echoes.slowestMs) : QJsonValue()}};
 }
 
-QJsonObject terminalObject(const TerminalReport& terminal) {
+QJsonObject terminalObject(const TerminalRun& terminal) {
     QJsonArray steps;
     for (const StepResult& step : terminal.steps)
         steps.append(stepObject(step));
@@ -141,20 +142,25 @@ QJsonObject terminalObject(const TerminalReport& terminal) {
             {"message", terminal.message.isEmpty() ? QJsonValue() : terminal.message},
             {"notices", QJsonArray::fromStringList(terminal.notices)},
             {"durationMs", terminal.durationMs},
-            {"steps", steps}};
+            {"steps", steps},
+            {"unit", terminal.unit.isEmpty() ? QJsonValue() : terminal.unit},
+            {"attempt", terminal.attempt ? QJsonValue(*terminal.attempt) : QJsonValue()}};
 }
 
 } // namespace
 
-QJsonDocument reportDocument(const QDateTime& started, const QList<TerminalReport>& terminals) {
+QJsonDocument reportDocument(const RunIdentity& run, const QList<TerminalRun>& terminals) {
     QJsonArray list;
-    for (const TerminalReport& terminal : terminals)
+    for (const TerminalRun& terminal : terminals)
         list.append(terminalObject(terminal));
     // An explicit offset: a local time in ISO form may otherwise leave it out.
-    const QDateTime withOffset = started.toOffsetFromUtc(started.offsetFromUtc());
+    const QDateTime withOffset = run.started.toOffsetFromUtc(run.started.offsetFromUtc());
     return QJsonDocument(QJsonObject{{"program", "quendal"},
-                                     {"version", QUENDAL_VERSION},
+                                     {"version", run.version},
                                      {"started", withOffset.toString(Qt::ISODate)},
-                                     {"host", QSysInfo::machineHostName()},
+                                     {"host", run.host},
+                                     {"runId", run.runId},
+                                     {"station", run.station},
+                                     {"operator", run.operatorName},
                                      {"terminals", list}});
 }

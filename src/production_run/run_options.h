@@ -19,7 +19,9 @@ struct RunOptions {
     int columns = 20;
     int rows = 4;
     int retries = 0;
-    QString report; // a file, "-" for standard output, empty for none
+    QString report;       // a file, "-" for standard output, empty for none
+    QString station;      // empty: the host name
+    QString operatorName; // empty: the login name
 };
 
 namespace RunCommandLine {

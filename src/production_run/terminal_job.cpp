@@ -18,20 +18,6 @@ namespace {
 // The rows the window shows; the last two steps pass without action and stay hidden there.
 constexpr int shownRows = 5;
 
-TerminalReport::Verdict verdictOf(TestRun::Verdict verdict) {
-    switch (verdict) {
-    case TestRun::Passed:
-        return TerminalReport::Passed;
-    case TestRun::Failed:
-        return TerminalReport::Failed;
-    case TestRun::Cancelled:
-        return TerminalReport::Cancelled;
-    case TestRun::Interrupted:
-        break;
-    }
-    return TerminalReport::Interrupted;
-}
-
 } // namespace
 
 TerminalJob::TerminalJob(const TerminalChoice& terminal, const RunOptions& options,
@@ -100,7 +86,7 @@ bool TerminalJob::prepare(SerialPort& port) {
 // A terminal named by its device has no COM number of its own: its messages name the device.
 // A cause without a text of its own, such as a setting the device refused, is worded here.
 void TerminalJob::notOpened(const PortProblem& cause, const QString& message) {
-    report.verdict = TerminalReport::NotOpened;
+    report.verdict = TerminalRun::NotOpened;
     report.cause = cause;
     if (terminal_.commPort == 0)
         report.cause->commPort = 0;
@@ -133,7 +119,7 @@ void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& stat
     run.run();
     run.settle();
     report.steps = run.results();
-    report.verdict = verdictOf(run.verdict());
+    report.verdict = run.verdict();
     if (run.deviceLost())
         report.message = Captions::oneLine(Captions::connectionLost(run.terminalName()));
 }

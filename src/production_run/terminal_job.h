@@ -1,7 +1,7 @@
 #pragma once
 
 #include "run_options.h"
-#include "terminal_report.h"
+#include "test_sequence/terminal_run.h"
 
 #include <QObject>
 #include <QPointer>
@@ -28,7 +28,7 @@ public:
     void interrupt();
 
     // Complete once finished() has been emitted.
-    TerminalReport report;
+    TerminalRun report;
 
 signals:
     void rowFinished(const QString& line);

@@ -17,6 +17,7 @@ struct StepContext {
     SharedState& state;
     RunQuestions& questions;
     QList<ExchangeFailure>& failures; // every echo that did not come back, for the details
+    EchoCount& echoes;                // every echo that did, for the record
     qint16 timeOutSign = -1;          // +1 reports time-outs to the operator, -1 keeps them silent
 
     // A failed write is ignored: the missing echoes that follow fail the step, and a pulled

@@ -50,6 +50,7 @@ void TestRun::runStep(int index) {
         step.durationMs = took.elapsed();
         step.outcome = good ? StepResult::Passed : StepResult::Failed;
         step.failures = steps_.LastFailures;
+        step.echoes = steps_.LastEchoes;
     }
     if (state_.CancelRequested) {
         step.result = Captions::stepCancelled;
@@ -126,14 +127,14 @@ QString TestRun::terminalName() const {
     return terminalName_.isEmpty() ? Captions::commPortName(port_.CommPort()) : terminalName_;
 }
 
-TestRun::Verdict TestRun::verdict() const {
+TerminalRun::Verdict TestRun::verdict() const {
     if (interrupted_ || deviceLost_)
-        return Interrupted;
+        return TerminalRun::Interrupted;
     bool failed = false;
     for (const StepResult& step : results_) {
         if (step.outcome == StepResult::Cancelled)
-            return Cancelled;
+            return TerminalRun::Cancelled;
         failed |= step.outcome == StepResult::Failed;
     }
-    return failed ? Failed : Passed;
+    return failed ? TerminalRun::Failed : TerminalRun::Passed;
 }

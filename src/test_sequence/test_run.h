@@ -2,6 +2,7 @@
 
 #include "late_loss_watch.h"
 #include "step_result.h"
+#include "terminal_run.h"
 
 #include <QList>
 #include <QObject>
@@ -18,8 +19,6 @@ class TestRun : public QObject {
     Q_OBJECT
 
 public:
-    enum Verdict { Passed, Failed, Cancelled, Interrupted };
-
     TestRun(TestSteps& steps, SerialPort& port, SharedState& state, RunQuestions& questions,
             QObject* parent = nullptr);
 
@@ -35,7 +34,7 @@ public:
     // The last step has run and the banner, if any, is out: the window's button says "OK".
     bool ended() const { return finished_; }
     const QList<StepResult>& results() const { return results_; }
-    Verdict verdict() const;
+    TerminalRun::Verdict verdict() const;
     bool deviceLost() const { return deviceLost_; }
     // How the line's messages name the terminal: its COM number unless a name is set, such
     // as the path of a production run's terminal named by its device.

@@ -11,10 +11,11 @@ TestSteps::TestSteps(SerialPort& port, Exchange& exchange, SharedState& state,
 QString TestSteps::Test_Function(qint16 index, const bool& ShowMsgs, bool& good) {
     good = true;
     LastFailures.clear();
+    LastEchoes = {};
     if (state_.CancelRequested)
         return Captions::stepCancelled;
     TimeOutSign = ShowMsgs ? 1 : -1;
-    StepContext step{port_, exchange_, state_, questions_, LastFailures, TimeOutSign};
+    StepContext step{port_, exchange_, state_, questions_, LastFailures, LastEchoes, TimeOutSign};
     const int stepNumber = index + 1;
     switch (index) {
     case 0:

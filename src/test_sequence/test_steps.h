@@ -24,6 +24,8 @@ public:
     qint16 TimeOutSign = 1;
     // The exchanges of the last step that did not get their echo.
     QList<ExchangeFailure> LastFailures;
+    // The echoes the last step got back.
+    EchoCount LastEchoes;
 
 private:
     SerialPort& port_;

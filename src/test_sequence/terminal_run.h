@@ -8,8 +8,9 @@
 #include <QStringList>
 #include <optional>
 
-// What a production run found out about one terminal, for its report and its verdict line.
-struct TerminalReport {
+// What one terminal's run found out, whether the window or a production run ran it: the
+// report, the verdict line and the run record all tell this.
+struct TerminalRun {
     enum Verdict { Passed, Failed, Cancelled, NotOpened, Interrupted };
     struct Adapter {
         QString description;
@@ -30,4 +31,7 @@ struct TerminalReport {
     QStringList notices;
     qint64 durationMs = 0;
     QList<StepResult> steps;
+    // The unit's serial number when the line named it, and its attempt once recorded.
+    QString unit;
+    std::optional<int> attempt;
 };
