@@ -1,6 +1,7 @@
 #include "report_file.h"
 
 #include "test_sequence/captions.h"
+#include "test_sequence/run_names.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -19,69 +20,10 @@ QString hex(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex());
 }
 
-const char* causeKind(PortProblem::Kind kind) {
-    switch (kind) {
-    case PortProblem::DeviceMissing:
-        return "missing";
-    case PortProblem::InUseByProgram:
-        return "in-use-by-program";
-    case PortProblem::StaleLockFile:
-        return "stale-lock-file";
-    case PortProblem::LockFileNotRegular:
-        return "lock-file-not-regular";
-    case PortProblem::InUseByFlock:
-        return "in-use-by-flock";
-    case PortProblem::NoDeviceRights:
-        return "no-device-rights";
-    case PortProblem::NoLockDirectoryRights:
-        return "no-lock-directory-rights";
-    case PortProblem::HeldExclusively:
-        return "held-exclusively";
-    case PortProblem::NotASerialDevice:
-        return "not-a-serial-device";
-    case PortProblem::NotResponding:
-        return "not-responding";
-    case PortProblem::InvalidSettings:
-        return "invalid-settings";
-    case PortProblem::SetupRefused:
-        return "settings-refused";
-    default:
-        return "open-failed";
-    }
-}
-
-const char* verdictName(TerminalRun::Verdict verdict) {
-    switch (verdict) {
-    case TerminalRun::Passed:
-        return "passed";
-    case TerminalRun::Failed:
-        return "failed";
-    case TerminalRun::Cancelled:
-        return "cancelled";
-    case TerminalRun::NotOpened:
-        return "not-opened";
-    case TerminalRun::Interrupted:
-        break;
-    }
-    return "interrupted";
-}
-
-const char* outcomeName(StepResult::Outcome outcome) {
-    switch (outcome) {
-    case StepResult::Passed:
-        return "passed";
-    case StepResult::Failed:
-        return "failed";
-    case StepResult::Cancelled:
-        break;
-    }
-    return "cancelled";
-}
-
 QJsonValue causeObject(const std::optional<PortProblem>& cause) {
     if (!cause)
         return QJsonValue();
-    return QJsonObject{{"kind", QLatin1String(causeKind(cause->kind))},
+    return QJsonObject{{"kind", RunNames::causeKind(cause->kind)},
                        {"node", text(cause->node.isEmpty() ? cause->path : cause->node)},
                        {"lockFile", cause->lockFile.isEmpty() ? QJsonValue() : cause->lockFile},
                        {"errno", number(cause->errorNumber)},
@@ -101,14 +43,6 @@ QJsonValue adapterObject(const std::optional<TerminalRun::Adapter>& adapter) {
                        {"serialNumber", known(adapter->serialNumber)}};
 }
 
-// Stations match a row's caption and text, so they are German whatever the language.
-QString germanResult(const QString& shown) {
-    for (const Captions::Caption& result : Captions::rowResults)
-        if (shown == result)
-            return result.untranslated();
-    return shown;
-}
-
 QJsonObject stepObject(const StepResult& step) {
     QJsonArray failures;
     for (const ExchangeFailure& failure : step.failures)
@@ -118,14 +52,16 @@ QJsonObject stepObject(const StepResult& step) {
                                     {"waitedMs", failure.waitedMs}});
     return {{"index", step.index},
             {"caption", Captions::stepCaptions.at(step.index).untranslated()},
-            {"result", germanResult(step.result)},
-            {"outcome", QLatin1String(outcomeName(step.outcome))},
+            {"result", Captions::germanRowResult(step.result)},
+            {"outcome", RunNames::outcome(step.outcome)},
             {"durationMs", step.durationMs},
             {"failures", failures},
             {"echoes", step.echoes.echoes},
             {"slowestEchoMs",
              step.echoes.slowestMs ? QJsonValue(*step.echoes.slowestMs) : QJsonValue()}};
 }
+
+} // namespace
 
 QJsonObject terminalObject(const TerminalRun& terminal) {
     QJsonArray steps;
@@ -137,7 +73,7 @@ QJsonObject terminalObject(const TerminalRun& terminal) {
             {"lineSettings", terminal.lineSettings},
             {"handshaking", terminal.handshaking},
             {"geometry", QJsonObject{{"columns", terminal.columns}, {"rows", terminal.rows}}},
-            {"verdict", QLatin1String(verdictName(terminal.verdict))},
+            {"verdict", RunNames::verdict(terminal.verdict)},
             {"cause", causeObject(terminal.cause)},
             {"message", terminal.message.isEmpty() ? QJsonValue() : terminal.message},
             {"notices", QJsonArray::fromStringList(terminal.notices)},
@@ -146,8 +82,6 @@ QJsonObject terminalObject(const TerminalRun& terminal) {
             {"unit", terminal.unit.isEmpty() ? QJsonValue() : terminal.unit},
             {"attempt", terminal.attempt ? QJsonValue(*terminal.attempt) : QJsonValue()}};
 }
-
-} // namespace
 
 QJsonDocument reportDocument(const RunIdentity& run, const QList<TerminalRun>& terminals) {
     QJsonArray list;

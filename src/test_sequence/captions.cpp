@@ -128,3 +128,10 @@ QString Captions::process(qint64 pid, const QString& name) {
                ? QCoreApplication::translate("Captions", " (Prozess %1)").arg(pid)
                : QCoreApplication::translate("Captions", " (Prozess %1, %2)").arg(pid).arg(name);
 }
+
+QString Captions::germanRowResult(const QString& shown) {
+    for (const Caption& result : rowResults)
+        if (shown == result)
+            return result.untranslated();
+    return shown;
+}

@@ -77,6 +77,8 @@ inline constexpr Caption attentionTitle{QT_TRANSLATE_NOOP("Captions", "ACHTUNG!"
 QString unsupportedGeometry(int cols, int rows);
 // Every text a result row can end with; the report gives them in German.
 inline constexpr std::array rowResults{ok, stepCancelled, recodingTableFailed, fixedTextsFailed};
+// A row's text as the German window shows it; stations match it, whatever the language.
+QString germanRowResult(const QString& shown);
 
 // Production runs: one line per row, one verdict line per terminal, notices on one line
 inline constexpr Caption verdictPassed{QT_TRANSLATE_NOOP("Captions", "bestanden")};

@@ -1,0 +1,59 @@
+#include "record_captions.h"
+
+#include <QCoreApplication>
+
+QString RecordCaptions::notRecorded(const QString& place, const QString& cause) {
+    return QCoreApplication::translate("Captions", "Aufzeichnung %1 nicht geschrieben: %2")
+        .arg(place, cause);
+}
+
+QString RecordCaptions::notRead(const QString& place, const QString& cause) {
+    return QCoreApplication::translate("Captions", "Aufzeichnung %1 nicht lesbar: %2")
+        .arg(place, cause);
+}
+
+QString RecordCaptions::waitingForLine(int count, const QString& address, const QString& cause) {
+    return QCoreApplication::translate(
+               "Captions", "Aufzeichnungen, die auf die Liniendatenbank %2 warten: %1 (%3)")
+        .arg(count)
+        .arg(address, cause);
+}
+
+QString RecordCaptions::newerSchema(int found, int known) {
+    return QCoreApplication::translate("Captions",
+                                       "die Aufzeichnung hat die Schema-Version %1, dieses "
+                                       "Programm kennt nur bis %2; sie bleibt unverändert")
+        .arg(found)
+        .arg(known);
+}
+
+QString RecordCaptions::folderNotMade(const QString& folder) {
+    return QCoreApplication::translate("Captions", "der Ordner %1 lässt sich nicht anlegen")
+        .arg(folder);
+}
+
+QString RecordCaptions::driverMissing(const QString& driver) {
+    return QCoreApplication::translate("Captions",
+                                       "der Qt-SQL-Treiber %1 fehlt (Pakete libqt6sql6-sqlite, "
+                                       "libqt6sql6-psql)")
+        .arg(driver);
+}
+
+QString RecordCaptions::notAnAddress(const QString& address) {
+    return QCoreApplication::translate(
+               "Captions", "%1 ist keine Adresse einer Liniendatenbank: sie beginnt mit "
+                           "postgresql://")
+        .arg(address);
+}
+
+QString RecordCaptions::badAddress(const QString& address, const QString& cause) {
+    return QCoreApplication::translate("Captions",
+                                       "die Adresse %1 der Liniendatenbank ist ungültig: %2")
+        .arg(address, cause);
+}
+
+QString RecordCaptions::passwordInAddress() {
+    return QCoreApplication::translate(
+        "Captions", "ein Passwort gehört nicht in die Adresse der Liniendatenbank, sondern in "
+                    "~/.pgpass oder PGPASSWORD");
+}

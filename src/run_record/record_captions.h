@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// What the run record tells when it cannot be written, read or forwarded. German is the
+// source text, translated where it is used, in the context the rest of the program uses.
+namespace RecordCaptions {
+
+// The record's file, or the line database's address without a password.
+QString notRecorded(const QString& place, const QString& cause);
+QString notRead(const QString& place, const QString& cause);
+QString waitingForLine(int count, const QString& address, const QString& cause);
+QString newerSchema(int found, int known);
+QString folderNotMade(const QString& folder);
+QString driverMissing(const QString& driver);
+QString notAnAddress(const QString& address);
+QString badAddress(const QString& address, const QString& cause);
+QString passwordInAddress();
+
+} // namespace RecordCaptions

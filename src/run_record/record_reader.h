@@ -1,0 +1,33 @@
+#pragma once
+
+#include "test_sequence/run_identity.h"
+#include "test_sequence/terminal_run.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+class QSqlDatabase;
+
+// One terminal run as the record holds it, with the run it belonged to.
+struct RecordedRun {
+    qint64 id = 0; // the terminal run's key in the record it came from
+    RunIdentity run;
+    TerminalRun terminal;
+};
+
+// Reads terminal runs back, steps and failures included, as they were written.
+namespace RecordReader {
+
+// A selection of terminal runs: a condition on `t` (terminal_run) and `r` (run) with `?` for
+// each bound value, and what follows it (ORDER BY, LIMIT).
+struct Selection {
+    QString condition = QStringLiteral("1 = 1");
+    QList<QVariant> values;
+    QString order = QStringLiteral("ORDER BY r.started, t.id");
+};
+
+bool read(QSqlDatabase& database, const Selection& selection, QList<RecordedRun>& runs,
+          QString& error);
+
+} // namespace RecordReader

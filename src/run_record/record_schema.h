@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class RecordConnection;
+
+// The tables of the run record, the same in the local record and the line database: a run,
+// its terminal runs, their steps and the failed exchanges of each step. Every change to them
+// is a migration with the next version number.
+namespace RecordSchema {
+
+// The newest schema this program knows.
+int knownVersion();
+
+// Brings the record to the known version, creating the tables in an empty one. A record with
+// a newer schema is refused and left as it is. False with the cause in `error`.
+bool prepare(RecordConnection& connection, QString& error);
+
+} // namespace RecordSchema
