@@ -143,6 +143,8 @@ int main(int argc, char** argv) {
     chooseEventDispatcher(); // Quendal's runs in here wait as the program's own do
     QTemporaryDir folder;
     qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit());
+    qunsetenv("QUENDAL_DATABASE");
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     Options options;

@@ -104,12 +104,21 @@ void MainWindow::StartCommand_Click() {
     // The run outlives its window: a line lost while the banner is still on the wire is told
     // even when the operator has closed the window at once.
     run_ = std::make_unique<TestRun>(steps, *MSComm1, state, questions);
+    record_.begin();
     ProgressForm progress(*run_, prompt_, this);
+    // Queued, so the last row is shown before a box about the record could be.
+    connect(run_.get(), &TestRun::finished, this, &MainWindow::recordRun, Qt::QueuedConnection);
     // The progress window covers the controls for the whole run, while every exchange
     // disables and enables them: one repaint at the end replaces one per toggle.
     centralWidget()->setUpdatesEnabled(false);
     progress.exec();
     centralWidget()->setUpdatesEnabled(true);
+}
+
+void MainWindow::recordRun() {
+    const QString problem = record_.record(*run_, *MSComm1, state);
+    if (!problem.isEmpty())
+        prompt_.ask({problem, Captions::programTitle, QMessageBox::Warning});
 }
 
 // A closed port is opened first, as "Starte Tests" does.

@@ -6,6 +6,7 @@
 #include "test_sequence/test_run.h"
 #include "test_sequence/test_steps.h"
 #include "waiting_controls.h"
+#include "window_record.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -62,9 +63,11 @@ private:
     void warn(const QString& description);
     void portFailure(const QString& text, const QString& title);
     void demoLost();
+    void recordRun();
 
     OperatorPrompt& prompt_;
     std::unique_ptr<WaitingControls> waitingControls_;
     LateLossWatch* demoLoss_ = nullptr;
     std::unique_ptr<TestRun> run_;
+    WindowRecord record_;
 };

@@ -27,6 +27,9 @@ int finishRun(ProductionRun& run, ReportDelivery& delivery, OutputWriter& output
     }
     if (signalled)
         status = std::max(status, interruptedStatus);
+    // Records that cannot reach the line database wait for the next run; the status stays.
+    else if (const QString waiting = run.forwardRecords(); !waiting.isEmpty())
+        output.write(STDERR_FILENO, QStringLiteral("quendal: %1\n").arg(waiting).toLocal8Bit());
     // The last lines get their reader's time too, but no more than that.
     output.waitUntilDrained(QDeadlineTimer(WaitLimits::stalledReaderMs));
     return status;

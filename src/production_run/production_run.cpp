@@ -45,7 +45,8 @@ QString verdictWord(TerminalRun::Verdict verdict) {
 } // namespace
 
 ProductionRun::ProductionRun(const RunOptions& options, OutputWriter& output, QObject* parent)
-    : QObject(parent), options_(options), output_(output) {}
+    : QObject(parent), options_(options), output_(output),
+      recorder_(RecordPlaces::resolve(options.database)) {}
 
 // A job still running is interrupted before its thread is waited for: waiting alone would
 // last a whole run. No job outlives the objects it reports to.
@@ -63,7 +64,8 @@ void ProductionRun::start() {
     identity_ = RunIdentity::begin(QStringLiteral("run"), options_.station, options_.operatorName,
                                    QStringLiteral(QUENDAL_VERSION));
     for (int i = 0; i < options_.terminals.size(); ++i) {
-        auto* job = new TerminalJob(options_.terminals[i], options_, adapters_);
+        auto* job =
+            new TerminalJob(options_.terminals[i], options_, adapters_, identity_, recorder_);
         if (interrupted_)
             job->interrupt();
         auto* thread = new QThread;
@@ -124,6 +126,6 @@ QList<TerminalRun> ProductionRun::reports() const {
 int ProductionRun::exitStatus() const {
     int worst = 0;
     for (const TerminalJob* job : jobs_)
-        worst = std::max(worst, rank(job->report.verdict));
+        worst = std::max(worst, std::max(rank(job->report.verdict), job->recordFailed ? 1 : 0));
     return worst;
 }

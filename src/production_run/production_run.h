@@ -2,6 +2,7 @@
 
 #include "adapter_directory.h"
 #include "run_options.h"
+#include "run_record/run_recorder.h"
 #include "test_sequence/run_identity.h"
 #include "test_sequence/terminal_run.h"
 
@@ -30,6 +31,8 @@ public:
     // The worst terminal decides: 4 interrupted, 3 not opened, 1 failed or cancelled, 0 passed.
     int exitStatus() const;
     QList<TerminalRun> reports() const;
+    // Forwards the records to the line database; the line to tell when some still wait.
+    QString forwardRecords() { return recorder_.forward(); }
     const RunIdentity& identity() const { return identity_; }
 
 signals:
@@ -43,6 +46,7 @@ private:
     RunOptions options_;
     OutputWriter& output_;
     AdapterDirectory adapters_;
+    RunRecorder recorder_;
     RunIdentity identity_;
     QList<TerminalJob*> jobs_;
     QList<QThread*> threads_;

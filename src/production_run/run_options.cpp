@@ -3,6 +3,7 @@
 #include "device_link/port_directory.h"
 #include "device_link/serial_devices.h"
 #include "device_link/settings_store.h"
+#include "record_options.h"
 #include "report_target.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/stored_port_settings.h"
@@ -197,6 +198,7 @@ void RunCommandLine::addOptions(QCommandLineParser& parser) {
              "Mit --run: einen JSON-Bericht in FILE schreiben, mit - auf die Standardausgabe."),
          QStringLiteral("FILE")},
     });
+    RecordCommandLine::addOptions(parser);
 }
 
 bool RunCommandLine::requested(const QCommandLineParser& parser) {
@@ -210,7 +212,8 @@ std::optional<RunOptions> RunCommandLine::read(const QCommandLineParser& parser,
         return std::nullopt;
     if (options.terminals.isEmpty() && !readStoredTerminal(options, error))
         return std::nullopt;
-    if (!eachDeviceOnce(options, error) || !reportBesideTerminals(options, error))
+    if (!eachDeviceOnce(options, error) || !reportBesideTerminals(options, error) ||
+        !RecordCommandLine::read(parser, options, error))
         return std::nullopt;
     return options;
 }

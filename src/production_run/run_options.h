@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -19,9 +20,11 @@ struct RunOptions {
     int columns = 20;
     int rows = 4;
     int retries = 0;
-    QString report;       // a file, "-" for standard output, empty for none
-    QString station;      // empty: the host name
-    QString operatorName; // empty: the login name
+    QString report;                // a file, "-" for standard output, empty for none
+    QString station;               // empty: the host name
+    QString operatorName;          // empty: the login name
+    QHash<QString, QString> units; // a terminal's name to its unit's serial number
+    QString database;              // the line database's address from --database, if given
 };
 
 namespace RunCommandLine {

@@ -5,6 +5,7 @@
 #include "device_link/exchange.h"
 #include "device_link/serial_port.h"
 #include "device_link/settings_store.h"
+#include "run_record/run_recorder.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/shared_state.h"
 #include "test_sequence/stored_port_settings.h"
@@ -21,9 +22,11 @@ constexpr int shownRows = 5;
 } // namespace
 
 TerminalJob::TerminalJob(const TerminalChoice& terminal, const RunOptions& options,
-                         AdapterDirectory& adapters)
-    : terminal_(terminal), options_(options), adapters_(adapters) {
+                         AdapterDirectory& adapters, const RunIdentity& run, RunRecorder& recorder)
+    : terminal_(terminal), options_(options), adapters_(adapters), run_identity_(run),
+      recorder_(recorder) {
     report.port = terminal.name;
+    report.unit = options.units.value(terminal.name);
     report.columns = options.columns;
     report.rows = options.rows;
 }
@@ -43,6 +46,9 @@ void TerminalJob::start() {
     if (prepare(port))
         runTests(port, steps, state, questions);
     report.durationMs = took.elapsed();
+    const QString notRecorded = recorder_.record(run_identity_, report);
+    recordFailed = !notRecorded.isEmpty();
+    note(notRecorded);
     emit finished();
 }
 

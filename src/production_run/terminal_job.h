@@ -1,12 +1,14 @@
 #pragma once
 
 #include "run_options.h"
+#include "test_sequence/run_identity.h"
 #include "test_sequence/terminal_run.h"
 
 #include <QObject>
 #include <QPointer>
 
 class AdapterDirectory;
+class RunRecorder;
 class BatchQuestions;
 class SerialPort;
 class TestRun;
@@ -20,7 +22,7 @@ class TerminalJob : public QObject {
 
 public:
     TerminalJob(const TerminalChoice& terminal, const RunOptions& options,
-                AdapterDirectory& adapters);
+                AdapterDirectory& adapters, const RunIdentity& run, RunRecorder& recorder);
 
     // Opens the port and runs the test; emits finished() when the report is complete.
     void start();
@@ -29,6 +31,8 @@ public:
 
     // Complete once finished() has been emitted.
     TerminalRun report;
+    // The run could not be recorded; told among the notices.
+    bool recordFailed = false;
 
 signals:
     void rowFinished(const QString& line);
@@ -45,6 +49,8 @@ private:
     TerminalChoice terminal_;
     RunOptions options_;
     AdapterDirectory& adapters_;
+    const RunIdentity& run_identity_;
+    RunRecorder& recorder_;
     QPointer<TestRun> run_;
     bool interrupted_ = false;
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+class QCommandLineParser;
+struct RunOptions;
+
+// The options that say which unit sits at which port, where and by whom it was run, and
+// which line database gets the records.
+namespace RecordCommandLine {
+
+void addOptions(QCommandLineParser& parser);
+
+// A serial number, station or operator: 1 to 64 printable characters, no space at either
+// end. Returns the reason when `text` is none, else nothing.
+QString nameProblem(const QString& text);
+
+// Reads --unit, --station, --operator and --database into `options`, whose terminals are
+// already read. False with the bad argument named in `error`.
+bool read(const QCommandLineParser& parser, RunOptions& options, QString& error);
+
+} // namespace RecordCommandLine
