@@ -525,6 +525,42 @@
         <comment>a terminal&apos;s verdict under --run</comment>
         <translation>cancelled</translation>
     </message>
+    <message>
+        <source>Aufzeichnung %1 nicht geschrieben: %2</source>
+        <translation>Record %1 not written: %2</translation>
+    </message>
+    <message>
+        <source>Aufzeichnung %1 nicht lesbar: %2</source>
+        <translation>Record %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Aufzeichnungen, die auf die Liniendatenbank %2 warten: %1 (%3)</source>
+        <translation>Records waiting for the line database %2: %1 (%3)</translation>
+    </message>
+    <message>
+        <source>die Aufzeichnung hat die Schema-Version %1, dieses Programm kennt nur bis %2; sie bleibt unverändert</source>
+        <translation>the record has schema version %1, this program knows versions up to %2; it stays unchanged</translation>
+    </message>
+    <message>
+        <source>der Ordner %1 lässt sich nicht anlegen</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>der Qt-SQL-Treiber %1 fehlt (Pakete libqt6sql6-sqlite, libqt6sql6-psql)</source>
+        <translation>the Qt SQL driver %1 is missing (packages libqt6sql6-sqlite, libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Adresse einer Liniendatenbank: sie beginnt mit postgresql://</source>
+        <translation>%1 is not the address of a line database: it starts with postgresql://</translation>
+    </message>
+    <message>
+        <source>die Adresse %1 der Liniendatenbank ist ungültig: %2</source>
+        <translation>the line database&apos;s address %1 is not valid: %2</translation>
+    </message>
+    <message>
+        <source>ein Passwort gehört nicht in die Adresse der Liniendatenbank, sondern in ~/.pgpass oder PGPASSWORD</source>
+        <translation>a password does not belong in the line database&apos;s address but in ~/.pgpass or PGPASSWORD</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -631,6 +667,54 @@ line); 2 is a usage error, and then nothing is sent.</translation>
     <message>
         <source>Mit --run: einen JSON-Bericht in FILE schreiben, mit - auf die Standardausgabe.</source>
         <translation>With --run: write a JSON report to FILE, or to standard output for -.</translation>
+    </message>
+    <message>
+        <source>--%1 ist mehrmals angegeben</source>
+        <translation>--%1 is given more than once</translation>
+    </message>
+    <message>
+        <source>PORT=SERIAL erwartet</source>
+        <translation>PORT=SERIAL expected</translation>
+    </message>
+    <message>
+        <source>--unit %1: der Lauf nennt kein Terminal %2</source>
+        <translation>--unit %1: the run names no terminal %2</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2 hat schon eine Seriennummer</source>
+        <translation>--unit %1: %2 has a serial number already</translation>
+    </message>
+    <message>
+        <source>--unit %1: die Seriennummer steht schon an %2</source>
+        <translation>--unit %1: the serial number is already at %2</translation>
+    </message>
+    <message>
+        <source>Mit --run: die Seriennummer SERIAL des Geräts an PORT (COM3 für --com 3, sonst der Pfad wie bei --device). Wiederholbar.</source>
+        <translation>With --run: the serial number SERIAL of the unit at PORT (COM3 for --com 3, else the path as given with --device). Repeatable.</translation>
+    </message>
+    <message>
+        <source>Der Name des Prüfplatzes (Vorgabe: der Rechnername).</source>
+        <translation>The name of the test station (default: the host name).</translation>
+    </message>
+    <message>
+        <source>Mit --run: wer prüft (Vorgabe: der Anmeldename).</source>
+        <translation>With --run: who is testing (default: the login name).</translation>
+    </message>
+    <message>
+        <source>Die Liniendatenbank als postgresql://-Adresse (Vorgabe: QUENDAL_DATABASE, sonst [Aufzeichnung] Datenbank= der Einstellungsdatei). Passwörter nur über ~/.pgpass oder PGPASSWORD.</source>
+        <translation>The line database as a postgresql:// address (default: QUENDAL_DATABASE, else [Aufzeichnung] Datenbank= of the settings file). Passwords only through ~/.pgpass or PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>1 bis %1 Zeichen erwartet</source>
+        <translation>1 to %1 characters expected</translation>
+    </message>
+    <message>
+        <source>nur druckbare Zeichen, keine Steuerzeichen</source>
+        <translation>printable characters only, no control characters</translation>
+    </message>
+    <message>
+        <source>kein Leerzeichen am Anfang oder Ende</source>
+        <translation>no space at the start or end</translation>
     </message>
 </context>
 </TS>

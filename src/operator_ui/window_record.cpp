@@ -19,13 +19,12 @@ WindowRecord::~WindowRecord() {
 }
 
 void WindowRecord::begin() {
-    identity_ = RunIdentity::begin(QStringLiteral("window"), {}, {},
-                                   QStringLiteral(QUENDAL_VERSION));
+    identity_ =
+        RunIdentity::begin(QStringLiteral("window"), {}, {}, QStringLiteral(QUENDAL_VERSION));
     took_.start();
 }
 
-QString WindowRecord::record(const TestRun& run, const SerialPort& port,
-                             const SharedState& state) {
+QString WindowRecord::record(const TestRun& run, const SerialPort& port, const SharedState& state) {
     TerminalRun terminal;
     terminal.port = Captions::commPortName(port.CommPort());
     terminal.device = port.devicePath();

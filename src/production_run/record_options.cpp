@@ -15,15 +15,12 @@ const QString stationOption = QStringLiteral("station");
 const QString operatorOption = QStringLiteral("operator");
 const QString databaseOption = QStringLiteral("database");
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 bool readName(const QCommandLineParser& parser, const QString& option, QString& value,
               QString& error) {
     const QStringList values = parser.values(option);
     if (values.size() > 1) {
-        error = translated("--%1 ist mehrmals angegeben").arg(option);
+        error =
+            QCoreApplication::translate("CommandLine", "--%1 ist mehrmals angegeben").arg(option);
         return false;
     }
     if (values.isEmpty())
@@ -44,18 +41,24 @@ bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QSt
     const qsizetype split = text.lastIndexOf(QLatin1Char('='));
     const QString port = split < 0 ? QString() : text.left(split);
     const QString serial = split < 0 ? QString() : text.mid(split + 1);
-    const QString problem =
-        split < 0 ? translated("PORT=SERIAL erwartet") : RecordCommandLine::nameProblem(serial);
+    const QString problem = split < 0
+                                ? QCoreApplication::translate("CommandLine", "PORT=SERIAL erwartet")
+                                : RecordCommandLine::nameProblem(serial);
     const bool named = std::any_of(options.terminals.begin(), options.terminals.end(),
                                    [&port](const TerminalChoice& t) { return t.name == port; });
     if (!problem.isEmpty())
         error = QStringLiteral("--unit %1: %2").arg(Captions::oneLine(text), problem);
     else if (!named)
-        error = translated("--unit %1: der Lauf nennt kein Terminal %2").arg(text, port);
+        error =
+            QCoreApplication::translate("CommandLine", "--unit %1: der Lauf nennt kein Terminal %2")
+                .arg(text, port);
     else if (units.contains(port))
-        error = translated("--unit %1: %2 hat schon eine Seriennummer").arg(text, port);
+        error =
+            QCoreApplication::translate("CommandLine", "--unit %1: %2 hat schon eine Seriennummer")
+                .arg(text, port);
     else if (!units.key(serial).isEmpty())
-        error = translated("--unit %1: die Seriennummer steht schon an %2")
+        error = QCoreApplication::translate("CommandLine",
+                                            "--unit %1: die Seriennummer steht schon an %2")
                     .arg(text, units.key(serial));
     else
         units.insert(port, serial);
@@ -67,28 +70,38 @@ bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QSt
 void RecordCommandLine::addOptions(QCommandLineParser& parser) {
     parser.addOptions({
         {unitOption,
-         translated("Mit --run: die Seriennummer SERIAL des Geräts an PORT (COM3 für --com 3, "
-                    "sonst der Pfad wie bei --device). Wiederholbar."),
+         QCoreApplication::translate(
+             "CommandLine",
+             "Mit --run: die Seriennummer SERIAL des Geräts an PORT (COM3 für --com 3, "
+             "sonst der Pfad wie bei --device). Wiederholbar."),
          QStringLiteral("PORT=SERIAL")},
-        {stationOption, translated("Der Name des Prüfplatzes (Vorgabe: der Rechnername)."),
+        {stationOption,
+         QCoreApplication::translate("CommandLine",
+                                     "Der Name des Prüfplatzes (Vorgabe: der Rechnername)."),
          QStringLiteral("NAME")},
-        {operatorOption, translated("Mit --run: wer prüft (Vorgabe: der Anmeldename)."),
+        {operatorOption,
+         QCoreApplication::translate("CommandLine",
+                                     "Mit --run: wer prüft (Vorgabe: der Anmeldename)."),
          QStringLiteral("NAME")},
         {databaseOption,
-         translated("Die Liniendatenbank als postgresql://-Adresse (Vorgabe: QUENDAL_DATABASE, "
-                    "sonst [Aufzeichnung] Datenbank= der Einstellungsdatei). Passwörter nur "
-                    "über ~/.pgpass oder PGPASSWORD."),
+         QCoreApplication::translate(
+             "CommandLine",
+             "Die Liniendatenbank als postgresql://-Adresse (Vorgabe: QUENDAL_DATABASE, "
+             "sonst [Aufzeichnung] Datenbank= der Einstellungsdatei). Passwörter nur "
+             "über ~/.pgpass oder PGPASSWORD."),
          QStringLiteral("URL")},
     });
 }
 
 QString RecordCommandLine::nameProblem(const QString& text) {
     if (text.isEmpty() || text.size() > longestName)
-        return translated("1 bis %1 Zeichen erwartet").arg(longestName);
+        return QCoreApplication::translate("CommandLine", "1 bis %1 Zeichen erwartet")
+            .arg(longestName);
     if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); }))
-        return translated("nur druckbare Zeichen, keine Steuerzeichen");
+        return QCoreApplication::translate("CommandLine",
+                                           "nur druckbare Zeichen, keine Steuerzeichen");
     if (text.front().isSpace() || text.back().isSpace())
-        return translated("kein Leerzeichen am Anfang oder Ende");
+        return QCoreApplication::translate("CommandLine", "kein Leerzeichen am Anfang oder Ende");
     return {};
 }
 
@@ -102,7 +115,8 @@ bool RecordCommandLine::read(const QCommandLineParser& parser, RunOptions& optio
         return false;
     const QStringList databases = parser.values(databaseOption);
     if (databases.size() > 1) {
-        error = translated("--%1 ist mehrmals angegeben").arg(databaseOption);
+        error = QCoreApplication::translate("CommandLine", "--%1 ist mehrmals angegeben")
+                    .arg(databaseOption);
         return false;
     }
     options.database = databases.value(0);

@@ -2,11 +2,11 @@
 
 #include "local_record.h"
 #include "record_connection.h"
+#include "record_error.h"
 #include "record_limits.h"
 #include "record_schema.h"
 #include "record_writer.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -39,7 +39,7 @@ bool LineDatabase::runsOf(RecordConnection& connection, const QString& unit, int
     query.prepare(QStringLiteral("SELECT COUNT(*) FROM terminal_run WHERE unit = ?"));
     query.addBindValue(unit);
     if (!query.exec() || !query.next()) {
-        error = query.lastError().text().trimmed();
+        error = causeOf(query.lastError());
         return false;
     }
     count = query.value(0).toInt();

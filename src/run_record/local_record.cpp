@@ -1,10 +1,10 @@
 #include "local_record.h"
 
 #include "record_connection.h"
+#include "record_error.h"
 #include "record_schema.h"
 #include "record_writer.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStringList>
@@ -14,7 +14,7 @@ namespace {
 bool exec(QSqlQuery& query, QString& error) {
     if (query.exec())
         return true;
-    error = query.lastError().text().trimmed();
+    error = causeOf(query.lastError());
     return false;
 }
 
@@ -45,7 +45,7 @@ bool LocalRecord::prepare(RecordConnection& connection, QString& error) {
     QSqlQuery query(connection.database());
     if (query.exec(QStringLiteral("PRAGMA journal_mode = WAL")))
         return true;
-    error = query.lastError().text().trimmed();
+    error = causeOf(query.lastError());
     return false;
 }
 

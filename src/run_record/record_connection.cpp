@@ -2,12 +2,12 @@
 
 #include "line_address.h"
 #include "record_captions.h"
+#include "record_error.h"
 #include "record_limits.h"
 
 #include <QAtomicInt>
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -15,11 +15,6 @@ namespace {
 QString uniqueName() {
     static QAtomicInt counter;
     return QStringLiteral("quendal-record-%1").arg(counter.fetchAndAddRelaxed(1));
-}
-
-QString causeOf(const QSqlError& error) {
-    const QString text = error.text().trimmed();
-    return text.isEmpty() ? error.nativeErrorCode() : text;
 }
 
 } // namespace

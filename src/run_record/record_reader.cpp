@@ -1,5 +1,6 @@
 #include "record_reader.h"
 
+#include "record_error.h"
 #include "record_time.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/run_names.h"
@@ -7,7 +8,6 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -23,7 +23,7 @@ const QString terminalColumns = QStringLiteral(
 bool exec(QSqlQuery& query, QString& error) {
     if (query.exec())
         return true;
-    error = query.lastError().text().trimmed();
+    error = causeOf(query.lastError());
     return false;
 }
 

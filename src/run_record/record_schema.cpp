@@ -2,8 +2,8 @@
 
 #include "record_captions.h"
 #include "record_connection.h"
+#include "record_error.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -64,7 +64,7 @@ QList<QStringList> migrations(RecordConnection::Kind kind) {
 bool run(QSqlQuery& query, const QString& statement, QString& error) {
     if (query.exec(statement))
         return true;
-    error = query.lastError().text().trimmed();
+    error = causeOf(query.lastError());
     return false;
 }
 
@@ -97,7 +97,7 @@ bool migrate(RecordConnection& connection, int from, QString& error) {
         query.prepare(QStringLiteral("UPDATE quendal_schema SET version = ?"));
         query.addBindValue(next);
         if (!query.exec()) {
-            error = query.lastError().text().trimmed();
+            error = causeOf(query.lastError());
             return false;
         }
     }

@@ -1,12 +1,12 @@
 #include "record_writer.h"
 
+#include "record_error.h"
 #include "record_time.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/run_names.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -20,10 +20,15 @@ template <typename Number> QVariant positiveOrNull(Number value) {
     return value > 0 ? QVariant(qint64(value)) : QVariant();
 }
 
+// Nothing received is the empty text, never NULL.
+QVariant hex(const QByteArray& bytes) {
+    return bytes.isEmpty() ? QStringLiteral("") : QString::fromLatin1(bytes.toHex());
+}
+
 bool exec(QSqlQuery& query, QString& error) {
     if (query.exec())
         return true;
-    error = query.lastError().text().trimmed();
+    error = causeOf(query.lastError());
     return false;
 }
 
@@ -92,10 +97,8 @@ bool writeFailures(QSqlQuery& query, qint64 id, const StepResult& step, QString&
     for (qsizetype i = 0; i < step.failures.size(); ++i) {
         const ExchangeFailure& failure = step.failures[i];
         for (const QVariant& value :
-             {QVariant(id), QVariant(step.index), QVariant(qint64(i)),
-              QVariant(QString::fromLatin1(failure.sent.toHex())),
-              QVariant(QString::fromLatin1(failure.awaited.toHex())),
-              QVariant(QString::fromLatin1(failure.received.toHex())), QVariant(failure.waitedMs)})
+             {QVariant(id), QVariant(step.index), QVariant(qint64(i)), hex(failure.sent),
+              hex(failure.awaited), hex(failure.received), QVariant(failure.waitedMs)})
             query.addBindValue(value);
         if (!exec(query, error))
             return false;
