@@ -9,6 +9,7 @@
 #include "operator_ui/event_dispatcher.h"
 #include "operator_ui/operator_prompt.h"
 #include "pulled_adapter.h"
+#include "record_bench.h"
 #include "run_stream.h"
 #include "sim_process.h"
 #include "startup_probe.h"
@@ -86,6 +87,7 @@ void addStartup(std::vector<Figure>& figures, QPoint closeButton, const QString&
 struct Options {
     bool json = false;
     bool scale = false;
+    bool record = false;
     int runs = 10;
 };
 
@@ -105,7 +107,11 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     const QCommandLineOption scale(
         QStringLiteral("scale"),
         QStringLiteral("measure quendal --run with 1, 8 and 16 terminals at once instead"));
-    parser.addOptions({json, runs, scale});
+    const QCommandLineOption record(
+        QStringLiteral("record"),
+        QStringLiteral("measure the run record instead: its share of a 16-terminal batch, "
+                       "--history and --yield over 200,000 runs, forwarding 10,000"));
+    parser.addOptions({json, runs, scale, record});
     QString mistake;
     if (!parser.parse(arguments)) {
         mistake = parser.errorText();
@@ -126,6 +132,7 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     }
     options.json = parser.isSet(json);
     options.scale = parser.isSet(scale);
+    options.record = parser.isSet(record);
     return std::nullopt;
 }
 
@@ -152,6 +159,8 @@ int main(int argc, char** argv) {
         return *status;
     if (options.scale)
         return benchmarkBatchScale(options.runs, options.json, folder.path());
+    if (options.record)
+        return benchmarkRecord(options.runs, options.json, folder.path());
     const bool shown = QGuiApplication::platformName() == QStringLiteral("xcb");
     std::fprintf(stderr, "Quendal measured in: %s\n",
                  shown ? "the shown main window with the progress window (xcb)"

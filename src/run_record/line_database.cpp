@@ -15,9 +15,9 @@ bool forwardBatch(RecordConnection& line, const QList<RecordedRun>& runs, int& a
                   QString& error) {
     if (!line.beginWriting(error))
         return false;
+    RecordWriter writer(line.database());
     for (const RecordedRun& recorded : runs) {
-        const auto written =
-            RecordWriter::write(line.database(), recorded.run, recorded.terminal, error);
+        const auto written = writer.write(recorded.run, recorded.terminal, error);
         if (written == RecordWriter::Written::Failed) {
             line.rollback();
             return false;

@@ -61,7 +61,7 @@ bool LocalRecord::store(RecordConnection& connection, const RunIdentity& run, Te
         }
         terminal.attempt = lineRuns.value_or(0) + here + 1;
     }
-    if (RecordWriter::write(connection.database(), run, terminal, error) ==
+    if (RecordWriter(connection.database()).write(run, terminal, error) ==
         RecordWriter::Written::Failed) {
         connection.rollback();
         return false;

@@ -7,10 +7,28 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 namespace {
+
+const QString runInsert = QStringLiteral(
+    "INSERT INTO run (run_id, started, station, operator_name, host, version, source) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (run_id) DO NOTHING");
+const QString terminalInsert = QStringLiteral(
+    "INSERT INTO terminal_run (run_id, port, device, adapter_known, adapter_description, "
+    "adapter_manufacturer, adapter_serial, line_settings, handshaking, display_columns, "
+    "display_rows, verdict, cause_kind, cause_node, cause_lock_file, cause_errno, cause_pid, "
+    "cause_program, cause_group, message, notices, duration_ms, unit, attempt) VALUES "
+    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    "ON CONFLICT (run_id, port) DO NOTHING RETURNING id");
+const QString failureInsert = QStringLiteral(
+    "INSERT INTO failure (terminal_run_id, step_index, failure_index, sent, awaited, received, "
+    "waited_ms) VALUES (?, ?, ?, ?, ?, ?, ?)");
+const QString stepsInsert = QStringLiteral(
+    "INSERT INTO step (terminal_run_id, step_index, caption, result, outcome, duration_ms, "
+    "echoes, slowest_echo_ms) VALUES %1");
+const QString stepRow = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?)");
 
 QVariant orNull(const QString& text) {
     return text.isEmpty() ? QVariant() : QVariant(text);
@@ -25,23 +43,26 @@ QVariant hex(const QByteArray& bytes) {
     return bytes.isEmpty() ? QStringLiteral("") : QString::fromLatin1(bytes.toHex());
 }
 
-bool exec(QSqlQuery& query, QString& error) {
+bool exec(QSqlQuery& query, const QList<QVariant>& values, QString& error) {
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
     if (query.exec())
         return true;
     error = causeOf(query.lastError());
     return false;
 }
 
-bool writeRun(QSqlDatabase& database, const RunIdentity& run, QString& error) {
+QSqlQuery prepared(QSqlDatabase& database, const QString& statement) {
     QSqlQuery query(database);
-    query.prepare(QStringLiteral(
-        "INSERT INTO run (run_id, started, station, operator_name, host, version, source) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (run_id) DO NOTHING"));
-    for (const QVariant& value : {QVariant(run.runId), QVariant(RecordTime::text(run.started)),
-                                  QVariant(run.station), QVariant(run.operatorName),
-                                  QVariant(run.host), QVariant(run.version), QVariant(run.source)})
-        query.addBindValue(value);
-    return exec(query, error);
+    query.prepare(statement);
+    return query;
+}
+
+QList<QVariant> runValues(const RunIdentity& run) {
+    return {run.runId,   RecordTime::text(run.started),
+            run.station, run.operatorName,
+            run.host,    run.version,
+            run.source};
 }
 
 QList<QVariant> causeValues(const std::optional<PortProblem>& cause) {
@@ -56,17 +77,7 @@ QList<QVariant> causeValues(const std::optional<PortProblem>& cause) {
             orNull(cause->group)};
 }
 
-// The id of the new terminal run, or nothing when the record had it already.
-std::optional<qint64> writeTerminal(QSqlDatabase& database, const RunIdentity& run,
-                                    const TerminalRun& terminal, QString& error) {
-    QSqlQuery query(database);
-    query.prepare(QStringLiteral(
-        "INSERT INTO terminal_run (run_id, port, device, adapter_known, adapter_description, "
-        "adapter_manufacturer, adapter_serial, line_settings, handshaking, display_columns, "
-        "display_rows, verdict, cause_kind, cause_node, cause_lock_file, cause_errno, cause_pid, "
-        "cause_program, cause_group, message, notices, duration_ms, unit, attempt) VALUES "
-        "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-        "ON CONFLICT (run_id, port) DO NOTHING RETURNING id"));
+QList<QVariant> terminalValues(const RunIdentity& run, const TerminalRun& terminal) {
     const TerminalRun::Adapter adapter = terminal.adapter.value_or(TerminalRun::Adapter{});
     QList<QVariant> values{run.runId,
                            terminal.port,
@@ -86,59 +97,81 @@ std::optional<qint64> writeTerminal(QSqlDatabase& database, const RunIdentity& r
                                     .toJson(QJsonDocument::Compact))
            << terminal.durationMs << orNull(terminal.unit)
            << (terminal.attempt ? QVariant(*terminal.attempt) : QVariant());
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!exec(query, error) || !query.next())
-        return std::nullopt;
-    return query.value(0).toLongLong();
+    return values;
 }
 
-bool writeFailures(QSqlQuery& query, qint64 id, const StepResult& step, QString& error) {
-    for (qsizetype i = 0; i < step.failures.size(); ++i) {
-        const ExchangeFailure& failure = step.failures[i];
-        for (const QVariant& value :
-             {QVariant(id), QVariant(step.index), QVariant(qint64(i)), hex(failure.sent),
-              hex(failure.awaited), hex(failure.received), QVariant(failure.waitedMs)})
-            query.addBindValue(value);
-        if (!exec(query, error))
-            return false;
-    }
-    return true;
-}
-
-bool writeSteps(QSqlDatabase& database, qint64 id, const TerminalRun& terminal, QString& error) {
-    QSqlQuery step(database);
-    step.prepare(QStringLiteral(
-        "INSERT INTO step (terminal_run_id, step_index, caption, result, outcome, duration_ms, "
-        "echoes, slowest_echo_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    QSqlQuery failure(database);
-    failure.prepare(QStringLiteral(
-        "INSERT INTO failure (terminal_run_id, step_index, failure_index, sent, awaited, "
-        "received, waited_ms) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    for (const StepResult& result : terminal.steps) {
-        const auto slowest = result.echoes.slowestMs;
-        for (const QVariant& value :
-             {QVariant(id), QVariant(result.index),
-              QVariant(Captions::stepCaptions.at(result.index).untranslated()),
-              QVariant(Captions::germanRowResult(result.result)),
-              QVariant(RunNames::outcome(result.outcome)), QVariant(result.durationMs),
-              QVariant(result.echoes.echoes), slowest ? QVariant(*slowest) : QVariant()})
-            step.addBindValue(value);
-        if (!exec(step, error) || !writeFailures(failure, id, result, error))
-            return false;
-    }
-    return true;
+// Captions and results stay German, as in the report, whatever language the window spoke.
+QList<QVariant> stepValues(qint64 id, const StepResult& step) {
+    const auto slowest = step.echoes.slowestMs;
+    return {id,
+            step.index,
+            Captions::stepCaptions.at(step.index).untranslated(),
+            Captions::germanRowResult(step.result),
+            RunNames::outcome(step.outcome),
+            step.durationMs,
+            step.echoes.echoes,
+            slowest ? QVariant(*slowest) : QVariant()};
 }
 
 } // namespace
 
-RecordWriter::Written RecordWriter::write(QSqlDatabase& database, const RunIdentity& run,
-                                          const TerminalRun& terminal, QString& error) {
-    if (!writeRun(database, run, error))
+RecordWriter::RecordWriter(QSqlDatabase& database)
+    : database_(database), run_(prepared(database, runInsert)),
+      terminal_(prepared(database, terminalInsert)), failure_(prepared(database, failureInsert)) {}
+
+RecordWriter::Written RecordWriter::write(const RunIdentity& run, const TerminalRun& terminal,
+                                          QString& error) {
+    if (!exec(run_, runValues(run), error))
         return Written::Failed;
     error.clear();
-    const auto id = writeTerminal(database, run, terminal, error);
+    const auto id = writeTerminal(run, terminal, error);
     if (!id)
         return error.isEmpty() ? Written::AlreadyThere : Written::Failed;
-    return writeSteps(database, *id, terminal, error) ? Written::Added : Written::Failed;
+    return writeSteps(*id, terminal.steps, error) ? Written::Added : Written::Failed;
+}
+
+// The id of the new terminal run, or nothing when the record had it already.
+std::optional<qint64> RecordWriter::writeTerminal(const RunIdentity& run,
+                                                  const TerminalRun& terminal, QString& error) {
+    if (!exec(terminal_, terminalValues(run, terminal), error) || !terminal_.next())
+        return std::nullopt;
+    const qint64 id = terminal_.value(0).toLongLong();
+    terminal_.finish();
+    return id;
+}
+
+QSqlQuery& RecordWriter::stepsQuery(qsizetype count) {
+    auto found = steps_.find(count);
+    if (found == steps_.end()) {
+        const QStringList rows(count, stepRow);
+        found = steps_.insert(count, prepared(database_, stepsInsert.arg(rows.join(", "))));
+    }
+    return *found;
+}
+
+// All rows of a terminal in one statement: one answer to wait for instead of seven.
+bool RecordWriter::writeSteps(qint64 id, const QList<StepResult>& steps, QString& error) {
+    if (steps.isEmpty())
+        return true;
+    QList<QVariant> values;
+    for (const StepResult& step : steps)
+        values << stepValues(id, step);
+    if (!exec(stepsQuery(steps.size()), values, error))
+        return false;
+    for (const StepResult& step : steps)
+        if (!writeFailures(id, step, error))
+            return false;
+    return true;
+}
+
+bool RecordWriter::writeFailures(qint64 id, const StepResult& step, QString& error) {
+    for (qsizetype i = 0; i < step.failures.size(); ++i) {
+        const ExchangeFailure& failure = step.failures[i];
+        if (!exec(failure_,
+                  {id, step.index, qint64(i), hex(failure.sent), hex(failure.awaited),
+                   hex(failure.received), failure.waitedMs},
+                  error))
+            return false;
+    }
+    return true;
 }

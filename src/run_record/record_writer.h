@@ -3,18 +3,34 @@
 #include "test_sequence/run_identity.h"
 #include "test_sequence/terminal_run.h"
 
+#include <QHash>
+#include <QSqlQuery>
 #include <QString>
 
 class QSqlDatabase;
 
-// Writes one terminal run, with its run, steps and failures, into an open record, inside the
+// Writes terminal runs, each with its run, steps and failures, into an open record, inside the
 // caller's transaction and with bound values only. A terminal run the record already holds
-// (the same run and port) is left as it is: forwarding it twice changes nothing.
-namespace RecordWriter {
+// (the same run and port) is left as it is: forwarding it twice changes nothing. Its
+// statements are prepared once and kept, since a line database answers each on the network.
+class RecordWriter {
+public:
+    enum class Written { Added, AlreadyThere, Failed };
 
-enum class Written { Added, AlreadyThere, Failed };
+    explicit RecordWriter(QSqlDatabase& database);
 
-Written write(QSqlDatabase& database, const RunIdentity& run, const TerminalRun& terminal,
-              QString& error);
+    Written write(const RunIdentity& run, const TerminalRun& terminal, QString& error);
 
-} // namespace RecordWriter
+private:
+    std::optional<qint64> writeTerminal(const RunIdentity& run, const TerminalRun& terminal,
+                                        QString& error);
+    bool writeSteps(qint64 id, const QList<StepResult>& steps, QString& error);
+    bool writeFailures(qint64 id, const StepResult& step, QString& error);
+    QSqlQuery& stepsQuery(qsizetype count);
+
+    QSqlDatabase& database_;
+    QSqlQuery run_;
+    QSqlQuery terminal_;
+    QSqlQuery failure_;
+    QHash<qsizetype, QSqlQuery> steps_; // one statement for each number of rows
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "test_sequence/terminal_run.h"
+
+#include <QString>
+
+// Fills a run record with `terminalRuns` made-up terminal runs of seven rows each: units with
+// one to three attempts at four stations over thirty days, as a busy line's month might look.
+// False with the cause in `error`.
+bool generateRecord(const QString& path, int terminalRuns, QString& error);
+
+// A passing terminal run as a 9600-baud run would report it.
+TerminalRun typicalTerminalRun(const QString& port, const QString& unit);
