@@ -18,6 +18,8 @@ QString defaultPath();
 // Readies an opened connection: the schema checked, brought up to date or refused, and the
 // journal switched to WAL so that readers never wait for a writer.
 bool prepare(RecordConnection& connection, QString& error);
+// What a further connection to a record already prepared needs.
+bool syncLess(RecordConnection& connection, QString& error);
 
 // Stores one terminal run in one transaction and sets its attempt when it names a unit:
 // one more than the unit's runs here, or, given `lineRuns` from a line database, one more

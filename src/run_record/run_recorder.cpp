@@ -6,15 +6,30 @@
 #include "record_captions.h"
 #include "record_connection.h"
 
-RunRecorder::RunRecorder(const RecordPlaces& places) : places_(places) {}
+#include <QSqlQuery>
+
+RunRecorder::RunRecorder(const RecordPlaces& places)
+    : places_(places),
+      keeper_(std::make_unique<RecordConnection>(RecordConnection::Local, places.local)) {
+    QString error;
+    prepared_ = keeper_->open(error) && LocalRecord::prepare(*keeper_, error);
+    // A connection joins the log with its first read in WAL mode.
+    if (prepared_)
+        QSqlQuery(keeper_->database()).exec(QStringLiteral("SELECT version FROM quendal_schema"));
+}
+
+RunRecorder::~RunRecorder() = default;
 
 QString RunRecorder::record(const RunIdentity& run, TerminalRun& terminal) {
     const std::optional<int> lineRuns =
         terminal.unit.isEmpty() ? std::nullopt : lineRunsOf(terminal.unit);
+    const QMutexLocker turn(&writing_);
     RecordConnection local(RecordConnection::Local, places_.local);
     QString error;
-    if (local.open(error) && LocalRecord::prepare(local, error) &&
-        LocalRecord::store(local, run, terminal, lineRuns, error))
+    const bool ready = local.open(error) && (prepared_ ? LocalRecord::syncLess(local, error)
+                                                       : LocalRecord::prepare(local, error));
+    prepared_ = ready;
+    if (ready && LocalRecord::store(local, run, terminal, lineRuns, error))
         return {};
     terminal.attempt.reset();
     localFailed_.storeRelaxed(1);
