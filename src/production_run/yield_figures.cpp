@@ -32,10 +32,14 @@ struct Tally {
 } // namespace
 
 YieldFigures YieldFigures::of(QList<UnitAttempt> attempts) {
-    std::stable_sort(
-        attempts.begin(), attempts.end(),
-        [](const UnitAttempt& a, const UnitAttempt& b) { return a.started < b.started; });
+    const auto earlier = [](const UnitAttempt& a, const UnitAttempt& b) {
+        return a.started < b.started;
+    };
+    // The record gives them in order already.
+    if (!std::is_sorted(attempts.begin(), attempts.end(), earlier))
+        std::stable_sort(attempts.begin(), attempts.end(), earlier);
     Tally all;
+    all.firstAndLatest.reserve(attempts.size());
     QMap<QString, Tally> byStation;
     YieldFigures figures;
     for (const UnitAttempt& attempt : attempts) {

@@ -48,8 +48,9 @@ RecordReader::Selection selectionOf(const RecordFilter& filter) {
     };
     if (!filter.unit.isEmpty())
         add(QStringLiteral("t.unit = ?"), filter.unit);
+    // Nearly every run names its unit: SQLite reads the table faster than the index on unit.
     if (filter.unitsOnly)
-        conditions << QStringLiteral("t.unit IS NOT NULL");
+        conditions << QStringLiteral("COALESCE(t.unit, '') <> ''");
     if (!filter.station.isEmpty())
         add(QStringLiteral("r.station = ?"), filter.station);
     if (filter.since.isValid())
@@ -141,13 +142,12 @@ bool RecordQuery::stepFailures(const RecordFilter& filter, QList<StepFailures>& 
     const RecordReader::Selection selection = selectionOf(filter);
     QSqlQuery query(connection_->database());
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT s.step_index, MIN(s.caption), "
-                       "SUM(CASE WHEN s.outcome = 'failed' THEN 1 ELSE 0 END) FROM step s "
-                       "JOIN terminal_run t ON t.id = s.terminal_run_id "
-                       "JOIN run r ON r.run_id = t.run_id WHERE %1 "
-                       "GROUP BY s.step_index ORDER BY s.step_index")
-            .arg(selection.condition));
+    // A passed terminal run has no failed row, so only the others' steps need a look.
+    query.prepare(QStringLiteral("SELECT s.step_index, MIN(s.caption), COUNT(*) FROM step s "
+                                 "WHERE s.outcome = 'failed' AND s.terminal_run_id IN "
+                                 "(SELECT t.id %1%2 AND t.verdict <> 'passed') "
+                                 "GROUP BY s.step_index ORDER BY s.step_index")
+                      .arg(fromRuns, selection.condition));
     QString cause;
     if (!exec(query, selection, cause))
         return failed(cause, message);

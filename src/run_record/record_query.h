@@ -29,6 +29,8 @@ struct UnitAttempt {
     bool passed = false;
 };
 
+Q_DECLARE_TYPEINFO(UnitAttempt, Q_RELOCATABLE_TYPE);
+
 struct StepFailures {
     int index = 0;
     QString caption; // German, as recorded
@@ -57,6 +59,7 @@ public:
     bool history(const RecordFilter& filter, int limit, QList<RecordedRun>& runs, QString& message);
     // In the order they ran.
     bool attempts(const RecordFilter& filter, QList<UnitAttempt>& attempts, QString& message);
+    // The steps with at least one failed row.
     bool stepFailures(const RecordFilter& filter, QList<StepFailures>& steps, QString& message);
     // Of the ports that did not open, most frequent first.
     bool causes(const RecordFilter& filter, QList<CauseCount>& causes, QString& message);
