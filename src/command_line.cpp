@@ -1,13 +1,18 @@
 #include "command_line.h"
 
 #include "operator_ui/qt_translation.h"
+#include "production_run/forward_command.h"
+#include "production_run/history_command.h"
 #include "production_run/production_run.h"
+#include "production_run/record_command_line.h"
 #include "production_run/run_options.h"
+#include "production_run/yield_command.h"
 #include "quendal_version.h"
 #include "test_sequence/captions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
 #include <algorithm>
 #include <cstdio>
 
@@ -37,7 +42,26 @@ const QStringList qtFlags{"reverse", "testability", "widgetcount", "nograb", "do
 const QStringList qtOptionsWithEquals{"style=", "stylesheet=", "qmljsdebugger="};
 
 // What the command line asks for, before anything needs a display.
-enum class Request { Window, Help, Version, Run, RunOptionAlone, Unknown, NoDisplay };
+enum class Request {
+    Window,
+    Help,
+    Version,
+    Run,
+    Record,
+    CommandsTogether,
+    OptionMisplaced,
+    Unknown,
+    NoDisplay
+};
+
+// The commands that exclude one another, and the options that go with more than --run.
+const QStringList commands{"run", "history", "yield", "forward"};
+const QHash<QString, QStringList> sharedOptions{
+    {"station", {"run", "history", "yield"}},
+    {"since", {"history", "yield"}},
+    {"until", {"history", "yield"}},
+    {"format", {"history", "yield"}},
+    {"database", {"run", "history", "yield", "forward"}}};
 
 void describe(QCommandLineParser& parser) {
     // Qt's own options are single words after one dash (-platform, -reverse); read compacted,
@@ -56,6 +80,7 @@ void describe(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     RunCommandLine::addOptions(parser);
+    RecordCommandLine::addOptions(parser);
 }
 
 int usageError(const QString& message) {
@@ -94,11 +119,25 @@ bool displayGiven(const QStringList& arguments) {
            arguments.contains(QLatin1String("--platform"));
 }
 
-bool anyRunOption(const QCommandLineParser& parser) {
+QStringList commandsGiven(const QCommandLineParser& parser) {
+    QStringList given;
+    for (const QString& command : commands)
+        if (parser.optionNames().contains(command))
+            given << command;
+    return given;
+}
+
+QStringList commandsFor(const QString& option) {
+    return sharedOptions.value(option, {QStringLiteral("run")});
+}
+
+// The first option given that does not go with `command`, which is empty when none was given.
+QString misplacedOption(const QCommandLineParser& parser, const QString& command) {
     for (const QString& name : parser.optionNames())
-        if (name != QLatin1String("help") && name != QLatin1String("version"))
-            return true;
-    return false;
+        if (name != QLatin1String("help") && name != QLatin1String("version") &&
+            !commands.contains(name) && !commandsFor(name).contains(command))
+            return name;
+    return {};
 }
 
 Request requestOf(const QCommandLineParser& parser, const QStringList& arguments) {
@@ -106,10 +145,15 @@ Request requestOf(const QCommandLineParser& parser, const QStringList& arguments
         return Request::Help;
     if (parser.isSet(QStringLiteral("version")))
         return Request::Version;
+    const QStringList given = commandsGiven(parser);
+    if (given.size() > 1)
+        return Request::CommandsTogether;
+    if (!misplacedOption(parser, given.value(0)).isEmpty())
+        return Request::OptionMisplaced;
     if (RunCommandLine::requested(parser))
         return Request::Run;
-    if (anyRunOption(parser))
-        return Request::RunOptionAlone;
+    if (RecordCommandLine::requested(parser) != RecordCommand::None)
+        return Request::Record;
     if (!notForTheWindow(arguments).isEmpty())
         return Request::Unknown;
     return displayGiven(arguments) ? Request::Window : Request::NoDisplay;
@@ -139,14 +183,44 @@ int runFromCommandLine(const QCommandLineParser& parser, bool parsed) {
     return runWithoutWindow(*options);
 }
 
+// The record's commands print what they read; the arguments are theirs as under --run.
+int recordCommandFromCommandLine(const QCommandLineParser& parser, bool parsed) {
+    qtHandler = qInstallMessageHandler(onlyGraveQtMessages);
+    if (!parsed)
+        return usageError(parser.errorText());
+    const RecordCommand command = RecordCommandLine::requested(parser);
+    QString error;
+    const auto options = RecordCommandLine::read(parser, command, error);
+    if (!options)
+        return usageError(error);
+    if (command == RecordCommand::History)
+        return showHistory(*options);
+    if (command == RecordCommand::Yield)
+        return showYield(*options);
+    return forwardRecords(options->database);
+}
+
+QString misplacedMessage(const QCommandLineParser& parser) {
+    const QString option = misplacedOption(parser, commandsGiven(parser).value(0));
+    QStringList names;
+    for (const QString& command : commandsFor(option))
+        names << QStringLiteral("--") + command;
+    return QCoreApplication::translate("CommandLine", "--%1 geht nur mit %2")
+        .arg(option, names.join(QStringLiteral(", ")));
+}
+
 std::optional<int> answerHere(Request request, const QCommandLineParser& parser, bool parsed,
                               const QStringList& arguments) {
     switch (request) {
     case Request::Run:
         return runFromCommandLine(parser, parsed);
-    case Request::RunOptionAlone:
-        return usageError(QCoreApplication::translate("CommandLine", "--%1 geht nur mit --run")
-                              .arg(parser.optionNames()[0]));
+    case Request::Record:
+        return recordCommandFromCommandLine(parser, parsed);
+    case Request::CommandsTogether:
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "--run, --history, --yield und --forward schließen einander aus"));
+    case Request::OptionMisplaced:
+        return usageError(misplacedMessage(parser));
     case Request::Unknown:
         return usageError(unknownArgument(notForTheWindow(arguments)));
     case Request::NoDisplay:

@@ -142,3 +142,12 @@ bool RecordSchema::prepare(RecordConnection& connection, QString& error) {
     }
     return connection.commit(error);
 }
+
+bool RecordSchema::readableVersion(RecordConnection& connection, int& version, QString& error) {
+    if (!storedVersion(connection, version, error))
+        return false;
+    if (version <= knownVersion())
+        return true;
+    error = RecordCaptions::newerSchema(version, knownVersion());
+    return false;
+}

@@ -16,4 +16,8 @@ int knownVersion();
 // a newer schema is refused and left as it is. False with the cause in `error`.
 bool prepare(RecordConnection& connection, QString& error);
 
+// The version a record holds, read without changing anything: -1 when it has no tables yet.
+// A newer schema than this program knows is refused. False with the cause in `error`.
+bool readableVersion(RecordConnection& connection, int& version, QString& error);
+
 } // namespace RecordSchema

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "run_record/record_query.h"
+
+#include <QString>
+#include <optional>
+
+class QCommandLineParser;
+
+// The commands that look at the run record instead of running terminals.
+enum class RecordCommand { None, History, Yield, Forward };
+
+// What `quendal --history` and `quendal --yield` were asked for.
+struct RecordQueryOptions {
+    enum Format { Text, Csv, Json };
+    RecordFilter filter;
+    Format format = Text;
+    QString database; // --database as given, empty when not given
+};
+
+namespace RecordCommandLine {
+
+// --history, --yield, --forward and their filters, so that --help lists them.
+void addOptions(QCommandLineParser& parser);
+
+// The first of the record commands set, None when none is.
+RecordCommand requested(const QCommandLineParser& parser);
+QString optionName(RecordCommand command);
+
+// An option's value when it was given; no warning for one this program does not define.
+QString valueOf(const QCommandLineParser& parser, const QString& name);
+
+// Reads the filters and the format; --history takes the unit's serial as its one argument.
+// Returns nothing, with the bad argument named in `error`.
+std::optional<RecordQueryOptions> read(const QCommandLineParser& parser, RecordCommand command,
+                                       QString& error);
+
+// "2026-12-01" (its local midnight) or an ISO 8601 date and time, with or without an offset;
+// invalid when it is neither. `through` gives the first moment after what the text names
+// instead: the midnight that ends a date alone, a millisecond after a time.
+QDateTime parseTime(const QString& text, bool through);
+
+} // namespace RecordCommandLine

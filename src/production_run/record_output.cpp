@@ -1,0 +1,23 @@
+#include "record_output.h"
+
+#include <cstdio>
+
+QString RecordOutput::csvLine(const QStringList& fields) {
+    QStringList quoted;
+    for (QString field : fields) {
+        if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
+            field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
+            field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                    QLatin1Char('"');
+        quoted << field;
+    }
+    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+void RecordOutput::print(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+}
+
+void RecordOutput::printError(const QString& message) {
+    std::fprintf(stderr, "quendal: %s\n", message.toLocal8Bit().constData());
+}

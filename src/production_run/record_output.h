@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the record's commands print, in the forms a script reads.
+namespace RecordOutput {
+
+// One CSV line after RFC 4180: a field holding a comma, a quote or a line break is quoted,
+// its quotes doubled.
+QString csvLine(const QStringList& fields);
+
+void print(const QString& text);
+void printError(const QString& message);
+
+} // namespace RecordOutput
