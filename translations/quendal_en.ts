@@ -589,10 +589,6 @@ line); 2 is a usage error, and then nothing is sent.</translation>
         <translation>unknown argument %1</translation>
     </message>
     <message>
-        <source>--%1 geht nur mit --run</source>
-        <translation>--%1 needs --run</translation>
-    </message>
-    <message>
         <source>--com %1: die COM-Nummer muss 1 bis %2 sein, in Ziffern</source>
         <translation>--com %1: the COM number must be 1 to %2, in plain digits</translation>
     </message>
@@ -715,6 +711,86 @@ line); 2 is a usage error, and then nothing is sent.</translation>
     <message>
         <source>kein Leerzeichen am Anfang oder Ende</source>
         <translation>no space at the start or end</translation>
+    </message>
+    <message>
+        <source>--%1 geht nur mit %2</source>
+        <translation>--%1 needs %2</translation>
+    </message>
+    <message>
+        <source>--run, --history, --yield und --forward schließen einander aus</source>
+        <translation>--run, --history, --yield and --forward exclude one another</translation>
+    </message>
+    <message>
+        <source>keine Liniendatenbank gesetzt: --database URL, die Umgebung QUENDAL_DATABASE oder [Aufzeichnung] Datenbank= in den Einstellungen</source>
+        <translation>no line database set: --database URL, the environment variable QUENDAL_DATABASE or [Aufzeichnung] Datenbank= in the settings</translation>
+    </message>
+    <message>
+        <source>Wartende Läufe: %1, übertragen: %2
+</source>
+        <translation>Runs waiting: %1, forwarded: %2
+</translation>
+    </message>
+    <message>
+        <source>--%1 %2: kein Datum nach ISO 8601, wie 2026-12-01, 2026-12-01T08:00 oder 2026-12-01T08:00+01:00</source>
+        <translation>--%1 %2: not an ISO 8601 date, such as 2026-12-01, 2026-12-01T08:00 or 2026-12-01T08:00+01:00</translation>
+    </message>
+    <message>
+        <source>--format %1: erlaubt sind text, csv und json</source>
+        <translation>--format %1: text, csv and json are allowed</translation>
+    </message>
+    <message>
+        <source>Die aufgezeichneten Läufe der Einheit mit der Seriennummer, die als Argument folgt, ausgeben, die neuesten zuerst; ohne sie die letzten 50 Läufe. Liest die Liniendatenbank, wenn eine gesetzt ist, sonst die Aufzeichnung dieser Station.</source>
+        <translation>Print the recorded runs of the unit whose serial number follows as an argument, newest first; without it, the latest 50 runs. Reads the line database when one is set, else this station&apos;s record.</translation>
+    </message>
+    <message>
+        <source>Die Ausbeute ausgeben, gezählt über die Einheiten (Läufe mit Seriennummer): Erstausbeute ist der Anteil der Einheiten, deren erster Versuch bestand, Endausbeute der Anteil, deren letzter Versuch bestand; dazu die fehlgeschlagenen Zeilen je Schritt, die Ursachen nicht geöffneter Schnittstellen und dasselbe je Station. Mit --since und --until zählen nur die Versuche im Zeitraum: der erste Versuch ist der erste darin.</source>
+        <translation>Print the yield, counted over units (runs with a serial number): first-pass yield is the share of units whose first attempt passed, final yield the share whose latest attempt passed; also the failed rows per step, the causes of ports that did not open, and the same per station. With --since and --until only the attempts in that period count: the first attempt is the first one within it.</translation>
+    </message>
+    <message>
+        <source>Die Läufe, die in der Aufzeichnung dieser Station auf die Liniendatenbank warten, jetzt übertragen; Exit-Status 1, wenn danach noch welche warten.</source>
+        <translation>Forward the runs in this station&apos;s record that wait for the line database now; exit status 1 when some still wait afterwards.</translation>
+    </message>
+    <message>
+        <source>Mit --history oder --yield: nur Läufe ab DATE, nach ISO 8601 (2026-12-01, 2026-12-01T08:00 oder 2026-12-01T08:00+01:00); ein Datum allein gilt ab seiner Mitternacht in Ortszeit.</source>
+        <translation>With --history or --yield: only runs from DATE on, in ISO 8601 (2026-12-01, 2026-12-01T08:00 or 2026-12-01T08:00+01:00); a date alone counts from its midnight in local time.</translation>
+    </message>
+    <message>
+        <source>Mit --history oder --yield: nur Läufe bis DATE; ein Datum allein schließt den ganzen Tag ein.</source>
+        <translation>With --history or --yield: only runs up to DATE; a date alone includes the whole day.</translation>
+    </message>
+    <message>
+        <source>Mit --history oder --yield: die Ausgabe als text (Vorgabe), csv oder json.</source>
+        <translation>With --history or --yield: the output as text (default), csv or json.</translation>
+    </message>
+    <message>
+        <source>Einheiten: %1
+Erstausbeute: %2
+Endausbeute: %3
+Terminalläufe: %4
+</source>
+        <translation>Units: %1
+First-pass yield: %2
+Final yield: %3
+Terminal runs: %4
+</translation>
+    </message>
+    <message>
+        <source>Fehlgeschlagene Zeilen je Schritt:
+</source>
+        <translation>Failed rows per step:
+</translation>
+    </message>
+    <message>
+        <source>Nicht geöffnete Schnittstellen:
+</source>
+        <translation>Ports not opened:
+</translation>
+    </message>
+    <message>
+        <source>Station %1: %2 Einheiten, Erstausbeute %3, Endausbeute %4
+</source>
+        <translation>Station %1: %2 units, first-pass yield %3, final yield %4
+</translation>
     </message>
 </context>
 </TS>

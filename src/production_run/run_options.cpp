@@ -3,10 +3,10 @@
 #include "device_link/port_directory.h"
 #include "device_link/serial_devices.h"
 #include "device_link/settings_store.h"
-#include "record_options.h"
 #include "report_target.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/stored_port_settings.h"
+#include "unit_options.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -198,7 +198,7 @@ void RunCommandLine::addOptions(QCommandLineParser& parser) {
              "Mit --run: einen JSON-Bericht in FILE schreiben, mit - auf die Standardausgabe."),
          QStringLiteral("FILE")},
     });
-    RecordCommandLine::addOptions(parser);
+    UnitOptions::addOptions(parser);
 }
 
 bool RunCommandLine::requested(const QCommandLineParser& parser) {
@@ -213,7 +213,7 @@ std::optional<RunOptions> RunCommandLine::read(const QCommandLineParser& parser,
     if (options.terminals.isEmpty() && !readStoredTerminal(options, error))
         return std::nullopt;
     if (!eachDeviceOnce(options, error) || !reportBesideTerminals(options, error) ||
-        !RecordCommandLine::read(parser, options, error))
+        !UnitOptions::read(parser, options, error))
         return std::nullopt;
     return options;
 }

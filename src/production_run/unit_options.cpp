@@ -1,4 +1,4 @@
-#include "record_options.h"
+#include "unit_options.h"
 
 #include "run_options.h"
 #include "test_sequence/captions.h"
@@ -25,7 +25,7 @@ bool readName(const QCommandLineParser& parser, const QString& option, QString& 
     }
     if (values.isEmpty())
         return true;
-    const QString problem = RecordCommandLine::nameProblem(values.first());
+    const QString problem = UnitOptions::nameProblem(values.first());
     if (!problem.isEmpty()) {
         error =
             QStringLiteral("--%1 %2: %3").arg(option, Captions::oneLine(values.first()), problem);
@@ -43,7 +43,7 @@ bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QSt
     const QString serial = split < 0 ? QString() : text.mid(split + 1);
     const QString problem = split < 0
                                 ? QCoreApplication::translate("CommandLine", "PORT=SERIAL erwartet")
-                                : RecordCommandLine::nameProblem(serial);
+                                : UnitOptions::nameProblem(serial);
     const bool named = std::any_of(options.terminals.begin(), options.terminals.end(),
                                    [&port](const TerminalChoice& t) { return t.name == port; });
     if (!problem.isEmpty())
@@ -67,7 +67,7 @@ bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QSt
 
 } // namespace
 
-void RecordCommandLine::addOptions(QCommandLineParser& parser) {
+void UnitOptions::addOptions(QCommandLineParser& parser) {
     parser.addOptions({
         {unitOption,
          QCoreApplication::translate(
@@ -93,7 +93,7 @@ void RecordCommandLine::addOptions(QCommandLineParser& parser) {
     });
 }
 
-QString RecordCommandLine::nameProblem(const QString& text) {
+QString UnitOptions::nameProblem(const QString& text) {
     if (text.isEmpty() || text.size() > longestName)
         return QCoreApplication::translate("CommandLine", "1 bis %1 Zeichen erwartet")
             .arg(longestName);
@@ -105,8 +105,7 @@ QString RecordCommandLine::nameProblem(const QString& text) {
     return {};
 }
 
-bool RecordCommandLine::read(const QCommandLineParser& parser, RunOptions& options,
-                             QString& error) {
+bool UnitOptions::read(const QCommandLineParser& parser, RunOptions& options, QString& error) {
     for (const QString& unit : parser.values(unitOption))
         if (!readUnit(unit, options, options.units, error))
             return false;

@@ -8,7 +8,7 @@ struct RunOptions;
 
 // The options that say which unit sits at which port, where and by whom it was run, and
 // which line database gets the records.
-namespace RecordCommandLine {
+namespace UnitOptions {
 
 void addOptions(QCommandLineParser& parser);
 
@@ -20,4 +20,4 @@ QString nameProblem(const QString& text);
 // already read. False with the bad argument named in `error`.
 bool read(const QCommandLineParser& parser, RunOptions& options, QString& error);
 
-} // namespace RecordCommandLine
+} // namespace UnitOptions
