@@ -15,8 +15,8 @@
 
 namespace {
 
-const QString fromRuns =
-    QStringLiteral("FROM terminal_run t JOIN run r ON r.run_id = t.run_id WHERE ");
+// Each terminal run repeats its run's time and station, so counting needs no join.
+const QString fromRuns = QStringLiteral("FROM terminal_run t WHERE ");
 
 bool exec(QSqlQuery& query, const RecordReader::Selection& selection, QString& error) {
     for (const QVariant& value : selection.values)
@@ -52,11 +52,11 @@ RecordReader::Selection selectionOf(const RecordFilter& filter) {
     if (filter.unitsOnly)
         conditions << QStringLiteral("COALESCE(t.unit, '') <> ''");
     if (!filter.station.isEmpty())
-        add(QStringLiteral("r.station = ?"), filter.station);
+        add(QStringLiteral("t.station = ?"), filter.station);
     if (filter.since.isValid())
-        add(QStringLiteral("r.started >= ?"), RecordTime::text(filter.since));
+        add(QStringLiteral("t.started >= ?"), RecordTime::text(filter.since));
     if (filter.before.isValid())
-        add(QStringLiteral("r.started < ?"), RecordTime::text(filter.before));
+        add(QStringLiteral("t.started < ?"), RecordTime::text(filter.before));
     selection.condition = conditions.join(QStringLiteral(" AND "));
     return selection;
 }
@@ -105,7 +105,7 @@ bool RecordQuery::history(const RecordFilter& filter, int limit, QList<RecordedR
     if (empty_)
         return true;
     RecordReader::Selection selection = selectionOf(filter);
-    selection.order = QStringLiteral("ORDER BY r.started DESC, t.id DESC");
+    selection.order = QStringLiteral("ORDER BY t.started DESC, t.id DESC");
     if (limit > 0)
         selection.order += QStringLiteral(" LIMIT %1").arg(limit);
     QString cause;
@@ -121,8 +121,8 @@ bool RecordQuery::attempts(const RecordFilter& filter, QList<UnitAttempt>& attem
     const RecordReader::Selection selection = selectionOf(filter);
     QSqlQuery query(connection_->database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT t.unit, r.station, r.started, t.verdict %1%2 "
-                                 "ORDER BY r.started, t.id")
+    query.prepare(QStringLiteral("SELECT t.unit, t.station, t.started, t.verdict %1%2 "
+                                 "ORDER BY t.started, t.id")
                       .arg(fromRuns, selection.condition));
     QString cause;
     if (!exec(query, selection, cause))

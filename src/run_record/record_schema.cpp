@@ -23,7 +23,8 @@ QStringList version1(RecordConnection::Kind kind) {
         QStringLiteral("CREATE INDEX run_started ON run (started)"),
         QStringLiteral(
             "CREATE TABLE terminal_run (id %1, run_id TEXT NOT NULL REFERENCES run (run_id), "
-            "port TEXT NOT NULL, device TEXT NOT NULL, adapter_known INTEGER NOT NULL, "
+            "started TEXT NOT NULL, station TEXT NOT NULL, port TEXT NOT NULL, "
+            "device TEXT NOT NULL, adapter_known INTEGER NOT NULL, "
             "adapter_description TEXT, adapter_manufacturer TEXT, adapter_serial TEXT, "
             "line_settings TEXT NOT NULL, handshaking INTEGER NOT NULL, "
             "display_columns INTEGER NOT NULL, display_rows INTEGER NOT NULL, "
@@ -32,7 +33,8 @@ QStringList version1(RecordConnection::Kind kind) {
             "message TEXT, notices TEXT NOT NULL, duration_ms BIGINT NOT NULL, unit TEXT, "
             "attempt INTEGER, UNIQUE (run_id, port))")
             .arg(key),
-        QStringLiteral("CREATE INDEX terminal_run_unit ON terminal_run (unit)"),
+        QStringLiteral("CREATE INDEX terminal_run_unit ON terminal_run (unit, started, id)"),
+        QStringLiteral("CREATE INDEX terminal_run_started ON terminal_run (started, id)"),
         QStringLiteral("CREATE INDEX terminal_run_run ON terminal_run (run_id)"),
         QStringLiteral(
             "CREATE TABLE step (terminal_run_id BIGINT NOT NULL REFERENCES terminal_run (id), "

@@ -16,11 +16,11 @@ const QString runInsert = QStringLiteral(
     "INSERT INTO run (run_id, started, station, operator_name, host, version, source) "
     "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (run_id) DO NOTHING");
 const QString terminalInsert = QStringLiteral(
-    "INSERT INTO terminal_run (run_id, port, device, adapter_known, adapter_description, "
+    "INSERT INTO terminal_run (run_id, started, station, port, device, adapter_known, adapter_description, "
     "adapter_manufacturer, adapter_serial, line_settings, handshaking, display_columns, "
     "display_rows, verdict, cause_kind, cause_node, cause_lock_file, cause_errno, cause_pid, "
     "cause_program, cause_group, message, notices, duration_ms, unit, attempt) VALUES "
-    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
     "ON CONFLICT (run_id, port) DO NOTHING RETURNING id");
 const QString failureInsert = QStringLiteral(
     "INSERT INTO failure (terminal_run_id, step_index, failure_index, sent, awaited, received, "
@@ -80,6 +80,8 @@ QList<QVariant> causeValues(const std::optional<PortProblem>& cause) {
 QList<QVariant> terminalValues(const RunIdentity& run, const TerminalRun& terminal) {
     const TerminalRun::Adapter adapter = terminal.adapter.value_or(TerminalRun::Adapter{});
     QList<QVariant> values{run.runId,
+                           RecordTime::text(run.started),
+                           run.station,
                            terminal.port,
                            terminal.device,
                            terminal.adapter.has_value() ? 1 : 0,

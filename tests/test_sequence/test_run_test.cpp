@@ -2,6 +2,8 @@
 #include "operator_ui/main_window.h"
 #include "operator_ui/progress_form.h"
 #include "run_driver.h"
+#include "run_record/record_places.h"
+#include "run_record/record_query.h"
 #include "scripted_prompt.h"
 #include "sim_fixture.h"
 
@@ -78,6 +80,18 @@ TEST_F(TestRunTest, ACompleteRunProgramsTheTerminalAndPassesEveryRow) {
     EXPECT_EQ(terminal.displayLines()[1].substr(0, 9), "Test-Ende");
     EXPECT_TRUE(prompt.shown.empty());
     EXPECT_TRUE(window->centralWidget()->isEnabled());
+    // The window's run is recorded as the report would give it, without a unit.
+    RecordQuery record = RecordQuery::local(RecordPlaces::resolve({}));
+    QList<RecordedRun> recorded;
+    QString error;
+    ASSERT_TRUE(record.open(error) && record.history({}, 0, recorded, error))
+        << error.toStdString();
+    ASSERT_EQ(recorded.size(), 1);
+    EXPECT_EQ(recorded[0].run.source, "window");
+    EXPECT_EQ(recorded[0].terminal.verdict, TerminalRun::Passed);
+    EXPECT_TRUE(recorded[0].terminal.unit.isEmpty());
+    ASSERT_EQ(recorded[0].terminal.steps.size(), 7);
+    EXPECT_EQ(recorded[0].terminal.steps[1].echoes.echoes, table.size());
 }
 
 // A run has 448 waits, each disabling and enabling the controls behind the progress window.
