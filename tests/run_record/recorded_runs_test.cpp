@@ -41,6 +41,11 @@ QString path(const zrsim::PtyTerminal& sim) {
     return QString::fromStdString(sim.slavePath());
 }
 
+QByteArray contents(const QString& file) {
+    QFile read(file);
+    return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray("unreadable");
+}
+
 // `quendal --run` as a line script starts it, with the test's data folder unless `environment`
 // ("NAME=VALUE") says otherwise, and behind `prefix` (such as setpriv) when one is given.
 struct Quendal {
@@ -67,12 +72,12 @@ struct Quendal {
         if (!process.waitForFinished(100'000) || process.exitStatus() != QProcess::NormalExit)
             return {};
         const QString report = folder.filePath("report.json");
-        QFile file(report);
-        if (file.open(QIODevice::ReadOnly)) {
+        Outcome outcome{process.exitCode(), QString::fromUtf8(process.readAllStandardError()), {}};
+        if (QFile::exists(report)) {
             EXPECT_EQ(reportSchemaViolation(report), "");
+            outcome.report = QJsonDocument::fromJson(contents(report)).object();
         }
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()),
-                QJsonDocument::fromJson(file.readAll()).object()};
+        return outcome;
     }
 };
 
@@ -88,11 +93,6 @@ QList<RecordedRun> recorded(RecordConnection::Kind kind, const QString& place) {
                 RecordReader::read(connection.database(), {}, runs, error))
         << error.toStdString();
     return runs;
-}
-
-QByteArray contents(const QString& file) {
-    QFile read(file);
-    return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray("unreadable");
 }
 
 // Every terminal of the report as the record gives it back, and the run it belonged to; the
@@ -355,6 +355,7 @@ TEST_F(RecordedRuns, ARecordThatIsNoDatabaseOrCannotBeReadIsToldAndKept) {
         EXPECT_GE(run.status, 1) << c.name;
         EXPECT_TRUE(run.err.contains("Aufzeichnung " + file + " nicht geschrieben: "))
             << c.name << run.err.toStdString();
+        QFile::setPermissions(file, readWrite);
         EXPECT_EQ(contents(file), c.bytes) << c.name;
         EXPECT_FALSE(QFile::exists(file + "-wal")) << c.name;
     }
