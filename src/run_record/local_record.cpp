@@ -2,14 +2,21 @@
 
 #include "record_connection.h"
 #include "record_error.h"
+#include "record_limits.h"
 #include "record_schema.h"
 #include "record_writer.h"
 
+#include <QDeadlineTimer>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QThread>
 
 namespace {
+
+// SQLite's primary result code for a lock another connection holds.
+constexpr int sqliteBusy = 5;
+constexpr int walRetryPauseMs = 10;
 
 bool exec(QSqlQuery& query, QString& error) {
     if (query.exec())
@@ -32,6 +39,23 @@ bool countOf(RecordConnection& connection, const QString& unit, bool waitingOnly
     return true;
 }
 
+// Switching a new record to WAL asks for its write lock without SQLite's wait for it, so a
+// connection writing meanwhile, in another thread or process, is waited for here instead.
+bool switchToWal(RecordConnection& connection, QString& error) {
+    const QDeadlineTimer deadline(RecordLimits::busyTimeOutMs);
+    for (;;) {
+        QSqlQuery query(connection.database());
+        if (query.exec(QStringLiteral("PRAGMA journal_mode = WAL")))
+            return true;
+        const bool busy = query.lastError().nativeErrorCode().toInt() % 256 == sqliteBusy;
+        if (!busy || deadline.hasExpired()) {
+            error = causeOf(query.lastError());
+            return false;
+        }
+        QThread::msleep(walRetryPauseMs);
+    }
+}
+
 } // namespace
 
 QString LocalRecord::defaultPath() {
@@ -40,13 +64,8 @@ QString LocalRecord::defaultPath() {
 }
 
 bool LocalRecord::prepare(RecordConnection& connection, QString& error) {
-    if (!RecordSchema::prepare(connection, error))
-        return false;
-    QSqlQuery query(connection.database());
-    if (query.exec(QStringLiteral("PRAGMA journal_mode = WAL")))
-        return syncLess(connection, error);
-    error = causeOf(query.lastError());
-    return false;
+    return RecordSchema::prepare(connection, error) && switchToWal(connection, error) &&
+           syncLess(connection, error);
 }
 
 // In WAL mode a commit then waits for no disk: a crash of the program loses nothing, a power
