@@ -561,6 +561,10 @@
         <source>ein Passwort gehört nicht in die Adresse der Liniendatenbank, sondern in ~/.pgpass oder PGPASSWORD</source>
         <translation>a password does not belong in the line database&apos;s address but in ~/.pgpass or PGPASSWORD</translation>
     </message>
+    <message>
+        <source>die Datei ist eine Datenbank, aber keine Aufzeichnung; sie bleibt unverändert</source>
+        <translation>the file is a database but not a record; it stays unchanged</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -91,7 +91,7 @@ QJsonDocument reportDocument(const RunIdentity& run, const QList<TerminalRun>& t
     const QDateTime withOffset = run.started.toOffsetFromUtc(run.started.offsetFromUtc());
     return QJsonDocument(QJsonObject{{"program", "quendal"},
                                      {"version", run.version},
-                                     {"started", withOffset.toString(Qt::ISODate)},
+                                     {"started", withOffset.toString(Qt::ISODateWithMs)},
                                      {"host", run.host},
                                      {"runId", run.runId},
                                      {"station", run.station},

@@ -27,6 +27,12 @@ QString RecordCaptions::newerSchema(int found, int known) {
         .arg(known);
 }
 
+QString RecordCaptions::notARecord() {
+    return QCoreApplication::translate(
+        "Captions",
+        "die Datei ist eine Datenbank, aber keine Aufzeichnung; sie bleibt unverändert");
+}
+
 QString RecordCaptions::folderNotMade(const QString& folder) {
     return QCoreApplication::translate("Captions", "der Ordner %1 lässt sich nicht anlegen")
         .arg(folder);

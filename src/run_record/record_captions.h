@@ -11,6 +11,7 @@ QString notRecorded(const QString& place, const QString& cause);
 QString notRead(const QString& place, const QString& cause);
 QString waitingForLine(int count, const QString& address, const QString& cause);
 QString newerSchema(int found, int known);
+QString notARecord();
 QString folderNotMade(const QString& folder);
 QString driverMissing(const QString& driver);
 QString notAnAddress(const QString& address);

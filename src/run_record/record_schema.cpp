@@ -76,6 +76,11 @@ bool storedVersion(RecordConnection& connection, int& version, QString& error) {
     const QStringList tables = connection.database().tables();
     if (!tables.contains(QStringLiteral("quendal_schema"))) {
         version = -1;
+        // A line database may hold the line's other tables too; a station's file holds ours.
+        if (connection.kind() == RecordConnection::Local && !tables.isEmpty()) {
+            error = RecordCaptions::notARecord();
+            return false;
+        }
         return true;
     }
     if (!run(query, QStringLiteral("SELECT version FROM quendal_schema"), error))

@@ -16,7 +16,8 @@ const QString runInsert = QStringLiteral(
     "INSERT INTO run (run_id, started, station, operator_name, host, version, source) "
     "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (run_id) DO NOTHING");
 const QString terminalInsert = QStringLiteral(
-    "INSERT INTO terminal_run (run_id, started, station, port, device, adapter_known, adapter_description, "
+    "INSERT INTO terminal_run (run_id, started, station, port, device, adapter_known, "
+    "adapter_description, "
     "adapter_manufacturer, adapter_serial, line_settings, handshaking, display_columns, "
     "display_rows, verdict, cause_kind, cause_node, cause_lock_file, cause_errno, cause_pid, "
     "cause_program, cause_group, message, notices, duration_ms, unit, attempt) VALUES "

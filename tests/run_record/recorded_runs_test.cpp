@@ -241,12 +241,12 @@ TEST_F(RecordedRuns, AForwardKilledMidwayLeavesNoHalfRecordAndIsCompletedOnce) {
         terminal.verdict = TerminalRun::Passed;
         for (int index = 0; index < 7; ++index)
             terminal.steps.append({index, {}, "OK", StepResult::Passed, 0, {}, {}});
+        RecordWriter writer(station.database());
         for (int i = 0; i < filled; ++i) {
             if (i % 10 == 0)
                 run = RunIdentity::begin("run", "Füller", "Prüfer", "0");
             terminal.port = QStringLiteral("COM%1").arg(i % 10 + 1);
-            ASSERT_EQ(RecordWriter::write(station.database(), run, terminal, error),
-                      RecordWriter::Written::Added)
+            ASSERT_EQ(writer.write(run, terminal, error), RecordWriter::Written::Added)
                 << error.toStdString();
         }
         ASSERT_TRUE(station.commit(error)) << error.toStdString();
