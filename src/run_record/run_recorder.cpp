@@ -7,6 +7,7 @@
 #include "record_connection.h"
 
 #include <QSqlQuery>
+#include <utility>
 
 RunRecorder::RunRecorder(const RecordPlaces& places)
     : places_(places),
@@ -46,7 +47,15 @@ std::optional<int> RunRecorder::lineRunsOf(const QString& unit) {
     if (line.open(error) && LineDatabase::prepare(line, error) &&
         LineDatabase::runsOf(line, unit, count, error))
         return count;
+    const QMutexLocker lock(&lineDownGuard_);
+    lineDown_ = error;
     return std::nullopt;
+}
+
+// A line found away while this run counted attempts is not waited for a second time.
+QString RunRecorder::takeLineDown() {
+    const QMutexLocker lock(&lineDownGuard_);
+    return std::exchange(lineDown_, QString());
 }
 
 QString RunRecorder::forward() {
@@ -59,7 +68,8 @@ QString RunRecorder::forward() {
                                           : RecordCaptions::notRead(places_.local, error);
     RecordConnection line(RecordConnection::Line, places_.line);
     int forwarded = 0;
-    if (line.open(error) && LineDatabase::prepare(line, error) &&
+    error = takeLineDown();
+    if (error.isEmpty() && line.open(error) && LineDatabase::prepare(line, error) &&
         LineDatabase::forward(local, line, forwarded, error))
         return {};
     int waiting = 0;

@@ -32,6 +32,7 @@ public:
 
 private:
     std::optional<int> lineRunsOf(const QString& unit);
+    QString takeLineDown();
 
     RecordPlaces places_;
     QAtomicInt localFailed_;
@@ -42,4 +43,7 @@ private:
     // SQLite folds its write-ahead log into the file, with two flushes to disk, whenever the
     // last connection to a file closes; this one stays open, so a terminal's own does not.
     std::unique_ptr<RecordConnection> keeper_;
+    // Why the line database could not be reached while this run counted attempts.
+    QMutex lineDownGuard_;
+    QString lineDown_;
 };
