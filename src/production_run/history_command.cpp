@@ -27,22 +27,6 @@ QString attemptText(const TerminalRun& terminal) {
     return terminal.attempt ? QString::number(*terminal.attempt) : QString();
 }
 
-QString verdictWord(TerminalRun::Verdict verdict) {
-    switch (verdict) {
-    case TerminalRun::Passed:
-        return Captions::verdictPassed;
-    case TerminalRun::Failed:
-        return Captions::verdictFailed;
-    case TerminalRun::Cancelled:
-        return Captions::verdictCancelled;
-    case TerminalRun::NotOpened:
-        return Captions::verdictNotOpened;
-    case TerminalRun::Interrupted:
-        break;
-    }
-    return Captions::verdictInterrupted;
-}
-
 // The record keeps rows in German; the shown ones follow the language where a text is known.
 QString shownCaption(const StepResult& step, bool translated) {
     if (!translated || step.index < 0 || step.index >= int(Captions::stepCaptions.size()))
@@ -77,7 +61,7 @@ QString textLine(const RecordedRun& recorded) {
         terminal.port,
         orDash(terminal.unit),
         orDash(attemptText(terminal)),
-        verdictWord(terminal.verdict)};
+        Captions::verdictWord(terminal.verdict)};
     fields << notPassed(terminal, true);
     return fields.join(QStringLiteral("  ")) + QLatin1Char('\n');
 }

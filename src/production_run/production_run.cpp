@@ -26,22 +26,6 @@ int rank(TerminalRun::Verdict verdict) {
     return 0;
 }
 
-QString verdictWord(TerminalRun::Verdict verdict) {
-    switch (verdict) {
-    case TerminalRun::Passed:
-        return Captions::verdictPassed;
-    case TerminalRun::Failed:
-        return Captions::verdictFailed;
-    case TerminalRun::Cancelled:
-        return Captions::verdictCancelled;
-    case TerminalRun::NotOpened:
-        return Captions::verdictNotOpened;
-    case TerminalRun::Interrupted:
-        break;
-    }
-    return Captions::verdictInterrupted;
-}
-
 } // namespace
 
 ProductionRun::ProductionRun(const RunOptions& options, OutputWriter& output, QObject* parent)
@@ -110,7 +94,7 @@ void ProductionRun::onJobFinished(int terminal) {
     threads_[terminal]->quit();
     threads_[terminal]->wait();
     const TerminalRun& report = jobs_[terminal]->report;
-    print(terminal, Captions::verdictLine(verdictWord(report.verdict), report.durationMs),
+    print(terminal, Captions::verdictLine(Captions::verdictWord(report.verdict), report.durationMs),
           reportOnStandardOutput());
     if (--running_ == 0)
         emit finished();

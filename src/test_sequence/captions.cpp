@@ -135,3 +135,19 @@ QString Captions::germanRowResult(const QString& shown) {
             return result.untranslated();
     return shown;
 }
+
+QString Captions::verdictWord(TerminalRun::Verdict verdict) {
+    switch (verdict) {
+    case TerminalRun::Passed:
+        return verdictPassed;
+    case TerminalRun::Failed:
+        return verdictFailed;
+    case TerminalRun::Cancelled:
+        return verdictCancelled;
+    case TerminalRun::NotOpened:
+        return verdictNotOpened;
+    case TerminalRun::Interrupted:
+        break;
+    }
+    return verdictInterrupted;
+}

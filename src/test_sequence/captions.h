@@ -2,6 +2,7 @@
 
 #include "device_link/port_problem.h"
 #include "device_link/settings_store.h"
+#include "terminal_run.h"
 
 #include <QString>
 #include <QStringList>
@@ -87,6 +88,8 @@ inline constexpr Caption verdictCancelled =
     QT_TRANSLATE_NOOP3("Captions", "abgebrochen", "a terminal's verdict under --run");
 inline constexpr Caption verdictNotOpened{QT_TRANSLATE_NOOP("Captions", "nicht geöffnet")};
 inline constexpr Caption verdictInterrupted{QT_TRANSLATE_NOOP("Captions", "unterbrochen")};
+// The word for a terminal's verdict on its verdict line and in the history.
+QString verdictWord(TerminalRun::Verdict verdict);
 QString rowLine(const QString& caption, const QString& result);
 QString verdictLine(const QString& verdict, qint64 durationMs);
 QString probeRetried(int attempt, int of);

@@ -85,6 +85,15 @@ Outcome runQuendal(const QStringList& arguments) {
     return Quendal(arguments).finish();
 }
 
+// What `quendal --history` or `--yield` prints as JSON.
+QJsonDocument asked(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUENDAL_PROGRAM), arguments + QStringList{"--format", "json"});
+    EXPECT_TRUE(process.waitForFinished(30'000) && process.exitCode() == 0)
+        << process.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(process.readAllStandardOutput());
+}
+
 QList<RecordedRun> recorded(RecordConnection::Kind kind, const QString& place) {
     RecordConnection connection(kind, place);
     QString error;
@@ -95,8 +104,7 @@ QList<RecordedRun> recorded(RecordConnection::Kind kind, const QString& place) {
     return runs;
 }
 
-// Every terminal of the report as the record gives it back, and the run it belonged to; the
-// report gives its start to the second.
+// Every terminal of the report as the record gives it back, and the run it belonged to.
 void expectAsReported(const QList<RecordedRun>& runs, const Outcome& run) {
     const QJsonArray terminals = run.report.value("terminals").toArray();
     ASSERT_EQ(runs.size(), terminals.size());
@@ -108,7 +116,7 @@ void expectAsReported(const QList<RecordedRun>& runs, const Outcome& run) {
         });
         ASSERT_NE(reported, terminals.end()) << one.terminal.port.toStdString();
         EXPECT_EQ(one.run.runId, run.report.value("runId").toString());
-        EXPECT_EQ(one.run.started.toSecsSinceEpoch(), started.toSecsSinceEpoch());
+        EXPECT_EQ(one.run.started.toMSecsSinceEpoch(), started.toMSecsSinceEpoch());
         EXPECT_EQ(one.run.station, run.report.value("station").toString());
         EXPECT_EQ(one.run.operatorName, run.report.value("operator").toString());
         EXPECT_EQ(QJsonDocument(terminalObject(one.terminal)).toJson().toStdString(),
@@ -145,6 +153,13 @@ TEST_F(RecordedRuns, ReadBackAsReportedFromTheStationAndTheLineWithQuotesStoredV
     EXPECT_EQ(line[0].run.started, station[0].run.started);
     EXPECT_TRUE(line[0].terminal.unit == serial || line[1].terminal.unit == serial);
     EXPECT_EQ(server.runSql("SELECT count(*) FROM failure"), "1");
+    // The reading commands ask the line database, with the serial bound as it was written.
+    const QJsonArray history = asked({"--history", serial, "--database", server.uri()}).array();
+    ASSERT_EQ(history.size(), 1);
+    EXPECT_EQ(history[0].toObject().value("unit").toString(), serial);
+    const QJsonObject yield = asked({"--yield", "--database", server.uri()}).object();
+    EXPECT_EQ(yield.value("units").toInt(), 2);
+    EXPECT_EQ(yield.value("firstPassYield").toDouble(), 0.5);
 }
 
 // Sixteen terminal threads in two processes meet an empty record at once.
