@@ -3,7 +3,7 @@
 #include "record_output.h"
 #include "run_record/record_places.h"
 #include "test_sequence/captions.h"
-#include "yield_figures.h"
+#include "yield_page/yield_figures.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
