@@ -39,8 +39,8 @@ QString SvgWriter::cut(const QString& text, int maxChars) {
     return text.left(std::max(maxChars - 1, 0)) + QChar(0x2026);
 }
 
-int SvgWriter::labelStep(int slots, double slotWidth, double labelWidth) {
-    if (slots <= 0 || slotWidth <= 0)
+int SvgWriter::labelStep(int count, double slotWidth, double labelWidth) {
+    if (count <= 0 || slotWidth <= 0)
         return 1;
     return std::max(1, int(std::ceil(labelWidth / slotWidth)));
 }

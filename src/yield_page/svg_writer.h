@@ -41,7 +41,7 @@ public:
     static QString escape(const QString& text);
     static QString cut(const QString& text, int maxChars);
     // Every how many slots a label fits, so that labels `labelWidth` wide never overlap.
-    static int labelStep(int slots, double slotWidth, double labelWidth);
+    static int labelStep(int count, double slotWidth, double labelWidth);
     // A round value at or above `value`: 1, 2 or 5 times a power of ten.
     static double roundUp(double value);
 
