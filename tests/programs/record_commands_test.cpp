@@ -164,9 +164,8 @@ TEST(RecordCommands, WriteTheYieldPageWithTheRecordsTextsEscaped) {
                           "<b>C</b>", "Eva",
                           "host",     "1",
                           "run"};
-    ASSERT_EQ(
-        recorder.record(run, terminal("COM1", "<script>alert(1)</script>", TerminalRun::Failed)),
-        QString());
+    TerminalRun failing = terminal("COM1", "<script>alert(1)</script>", TerminalRun::Failed);
+    ASSERT_EQ(recorder.record(run, failing), QString());
     const QString page = dataHome.path() + "/yield.html";
     const Result result =
         quendal(dataHome.path(), {"--yield", "--format", "html", "--output", page});
