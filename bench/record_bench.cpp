@@ -95,6 +95,9 @@ bool addQueries(std::vector<Figure>& figures, int rounds, const QString& folder)
     figures.push_back(
         childTimes("record.history_serial", "<= 50", {"--history", "SN-0100000"}, rounds, folder));
     figures.push_back(childTimes("record.yield", "<= 1000", {"--yield"}, rounds, folder));
+    figures.push_back(childTimes(
+        "record.yield_page", "<= 2000",
+        {"--yield", "--format", "html", "--output", folder + "/yield.html"}, rounds, folder));
     qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
     return true;
 }

@@ -61,6 +61,7 @@ const QHash<QString, QStringList> sharedOptions{
     {"since", {"history", "yield"}},
     {"until", {"history", "yield"}},
     {"format", {"history", "yield"}},
+    {"output", {"yield"}},
     {"database", {"run", "history", "yield", "forward"}}};
 
 void describe(QCommandLineParser& parser) {

@@ -565,6 +565,115 @@
         <source>die Datei ist eine Datenbank, aber keine Aufzeichnung; sie bleibt unverändert</source>
         <translation>the file is a database but not a record; it stays unchanged</translation>
     </message>
+    <message>
+        <source>Ausgabe %1 nicht geschrieben: %2</source>
+        <translation>Output %1 not written: %2</translation>
+    </message>
+    <message>
+        <source>Ausbeute %1, erstellt %2</source>
+        <translation>Yield %1, made %2</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>de</source>
+        <comment>the language code of the yield page</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Ausbeute</source>
+        <translation>Yield</translation>
+    </message>
+    <message>
+        <source>alle Aufzeichnungen</source>
+        <translation>all records</translation>
+    </message>
+    <message>
+        <source>keine Einheiten in diesem Zeitraum</source>
+        <translation>no units in this period</translation>
+    </message>
+    <message>
+        <source>Einheiten</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Erstausbeute</source>
+        <translation>First-pass yield</translation>
+    </message>
+    <message>
+        <source>Endausbeute</source>
+        <translation>Final yield</translation>
+    </message>
+    <message>
+        <source>Terminalläufe</source>
+        <translation>Terminal runs</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Fehlgeschlagene Zeilen</source>
+        <translation>Failed rows</translation>
+    </message>
+    <message>
+        <source>Erst- und Endausbeute je Tag des ersten Versuchs</source>
+        <translation>First-pass and final yield by day of the first attempt</translation>
+    </message>
+    <message>
+        <source>Fehlgeschlagene Zeilen je Schritt</source>
+        <translation>Failed rows per step</translation>
+    </message>
+    <message>
+        <source>Anteil kumuliert</source>
+        <translation>Cumulative share</translation>
+    </message>
+    <message>
+        <source>Nicht geöffnete Schnittstellen nach Ursache</source>
+        <translation>Ports not opened, by cause</translation>
+    </message>
+    <message>
+        <source>Schnittstellen</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Stationen</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Langsamstes Echo je Zeile und Schritt (ms)</source>
+        <translation>Slowest echo per row and step (ms)</translation>
+    </message>
+    <message>
+        <source>Zeilen</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Einheiten, deren letzter Versuch nicht bestand</source>
+        <translation>Units whose latest attempt did not pass</translation>
+    </message>
+    <message>
+        <source>Schnittstelle nicht geöffnet</source>
+        <translation>Port not opened</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -739,10 +848,6 @@ line); 2 is a usage error, and then nothing is sent.</translation>
         <translation>--%1 %2: not an ISO 8601 date, such as 2026-12-01, 2026-12-01T08:00 or 2026-12-01T08:00+01:00</translation>
     </message>
     <message>
-        <source>--format %1: erlaubt sind text, csv und json</source>
-        <translation>--format %1: text, csv and json are allowed</translation>
-    </message>
-    <message>
         <source>Die aufgezeichneten Läufe der Einheit mit der Seriennummer, die als Argument folgt, ausgeben, die neuesten zuerst; ohne sie die letzten 50 Läufe. Liest die Liniendatenbank, wenn eine gesetzt ist, sonst die Aufzeichnung dieser Station.</source>
         <translation>Print the recorded runs of the unit whose serial number follows as an argument, newest first; without it, the latest 50 runs. Reads the line database when one is set, else this station&apos;s record.</translation>
     </message>
@@ -761,10 +866,6 @@ line); 2 is a usage error, and then nothing is sent.</translation>
     <message>
         <source>Mit --history oder --yield: nur Läufe bis DATE; ein Datum allein schließt den ganzen Tag ein.</source>
         <translation>With --history or --yield: only runs up to DATE; a date alone includes the whole day.</translation>
-    </message>
-    <message>
-        <source>Mit --history oder --yield: die Ausgabe als text (Vorgabe), csv oder json.</source>
-        <translation>With --history or --yield: the output as text (default), csv or json.</translation>
     </message>
     <message>
         <source>Einheiten: %1
@@ -795,6 +896,22 @@ Terminal runs: %4
 </source>
         <translation>Station %1: %2 units, first-pass yield %3, final yield %4
 </translation>
+    </message>
+    <message>
+        <source>--format %1: erlaubt sind text, csv, json und html</source>
+        <translation>--format %1: allowed are text, csv, json and html</translation>
+    </message>
+    <message>
+        <source>--format html geht nur mit --yield</source>
+        <translation>--format html goes only with --yield</translation>
+    </message>
+    <message>
+        <source>Mit --history oder --yield: die Ausgabe als text (Vorgabe), csv oder json; mit --yield auch html, eine Seite mit Diagrammen.</source>
+        <translation>With --history or --yield: the output as text (default), csv or json; with --yield also html, a page with charts.</translation>
+    </message>
+    <message>
+        <source>Mit --yield: die Ausgabe in FILE schreiben, als Ganzes, statt auf die Standardausgabe.</source>
+        <translation>With --yield: write the output to FILE, whole, instead of to standard output.</translation>
     </message>
 </context>
 </TS>

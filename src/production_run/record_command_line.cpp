@@ -12,6 +12,7 @@ const QString forwardOption = QStringLiteral("forward");
 const QString sinceOption = QStringLiteral("since");
 const QString untilOption = QStringLiteral("until");
 const QString formatOption = QStringLiteral("format");
+const QString outputOption = QStringLiteral("output");
 
 bool readTime(const QCommandLineParser& parser, const QString& option, bool through,
               QDateTime& time, QString& error) {
@@ -28,15 +29,21 @@ bool readTime(const QCommandLineParser& parser, const QString& option, bool thro
     return false;
 }
 
-bool readFormat(const QCommandLineParser& parser, RecordQueryOptions& options, QString& error) {
+bool readFormat(const QCommandLineParser& parser, RecordCommand command,
+                RecordQueryOptions& options, QString& error) {
     const QString text = RecordCommandLine::valueOf(parser, formatOption);
-    const QStringList names{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json")};
+    const QStringList names{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json"),
+                            QStringLiteral("html")};
     if (text.isNull())
         return true;
     if (!names.contains(text)) {
         error = QCoreApplication::translate("CommandLine",
-                                            "--format %1: erlaubt sind text, csv und json")
+                                            "--format %1: erlaubt sind text, csv, json und html")
                     .arg(text);
+        return false;
+    }
+    if (text == names.last() && command != RecordCommand::Yield) {
+        error = QCoreApplication::translate("CommandLine", "--format html geht nur mit --yield");
         return false;
     }
     options.format = RecordQueryOptions::Format(names.indexOf(text));
@@ -94,8 +101,13 @@ void RecordCommandLine::addOptions(QCommandLineParser& parser) {
         {formatOption,
          QCoreApplication::translate(
              "CommandLine", "Mit --history oder --yield: die Ausgabe als text (Vorgabe), csv "
-                            "oder json."),
+                            "oder json; mit --yield auch html, eine Seite mit Diagrammen."),
          QStringLiteral("FORMAT")},
+        {outputOption,
+         QCoreApplication::translate("CommandLine",
+                                     "Mit --yield: die Ausgabe in FILE schreiben, als Ganzes, "
+                                     "statt auf die Standardausgabe."),
+         QStringLiteral("FILE")},
     });
 }
 
@@ -142,10 +154,11 @@ std::optional<RecordQueryOptions> RecordCommandLine::read(const QCommandLinePars
     RecordQueryOptions options;
     options.database = valueOf(parser, QStringLiteral("database"));
     options.filter.station = valueOf(parser, QStringLiteral("station"));
+    options.output = valueOf(parser, outputOption);
     if (!readUnit(parser, command, options, error) ||
         !readTime(parser, sinceOption, false, options.filter.since, error) ||
         !readTime(parser, untilOption, true, options.filter.before, error) ||
-        !readFormat(parser, options, error))
+        !readFormat(parser, command, options, error))
         return std::nullopt;
     return options;
 }

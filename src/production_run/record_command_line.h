@@ -12,10 +12,11 @@ enum class RecordCommand { None, History, Yield, Forward };
 
 // What `quendal --history` and `quendal --yield` were asked for.
 struct RecordQueryOptions {
-    enum Format { Text, Csv, Json };
+    enum Format { Text, Csv, Json, Html };
     RecordFilter filter;
     Format format = Text;
     QString database; // --database as given, empty when not given
+    QString output;   // --output as given: empty for standard output
 };
 
 namespace RecordCommandLine {

@@ -1,5 +1,8 @@
 #include "record_output.h"
 
+#include "report_captions.h"
+
+#include <QSaveFile>
 #include <cstdio>
 
 QString RecordOutput::csvLine(const QStringList& fields) {
@@ -20,4 +23,13 @@ void RecordOutput::print(const QString& text) {
 
 void RecordOutput::printError(const QString& message) {
     std::fprintf(stderr, "quendal: %s\n", message.toLocal8Bit().constData());
+}
+
+bool RecordOutput::save(const QString& file, const QString& text, QString& message) {
+    QSaveFile out(file);
+    const QByteArray bytes = text.toUtf8();
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
+        return true;
+    message = Captions::outputNotWritten(file, out.errorString());
+    return false;
 }

@@ -11,6 +11,9 @@ namespace RecordOutput {
 QString csvLine(const QStringList& fields);
 
 void print(const QString& text);
+// Whole or not at all: the file is replaced only once all of `text` is written. Returns
+// false with the reason in `message`.
+bool save(const QString& file, const QString& text, QString& message);
 void printError(const QString& message);
 
 } // namespace RecordOutput

@@ -3,7 +3,9 @@
 #include "record_output.h"
 #include "run_record/record_places.h"
 #include "test_sequence/captions.h"
-#include "yield_figures.h"
+#include "yield_page/page_data.h"
+#include "yield_page/yield_figures.h"
+#include "yield_page/yield_page.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -108,32 +110,47 @@ QString textBlock(const Yield& yield) {
     return text;
 }
 
-} // namespace
-
-int showYield(const RecordQueryOptions& options) {
-    RecordQuery record(RecordPlaces::resolve(options.database));
+bool figuresText(RecordQuery& record, const RecordQueryOptions& options, QString& text,
+                 QString& message) {
     RecordFilter filter = options.filter;
     filter.unitsOnly = true;
     QList<UnitAttempt> attempts;
     Yield yield;
-    QString message;
     if (!record.open(message) || !record.attempts(filter, attempts, message) ||
         !record.stepFailures(filter, yield.steps, message) ||
-        !record.causes(filter, yield.causes, message)) {
+        !record.causes(filter, yield.causes, message))
+        return false;
+    yield.figures = YieldFigures::of(std::move(attempts));
+    text = options.format == RecordQueryOptions::Csv    ? csvText(yield)
+           : options.format == RecordQueryOptions::Json ? jsonText(yield)
+                                                        : textBlock(yield);
+    return true;
+}
+
+bool pageText(RecordQuery& record, const RecordQueryOptions& options, QString& text,
+              QString& message) {
+    PageData data;
+    if (!PageData::gather(record, options.filter, data, message))
+        return false;
+    text = YieldPage::html(data);
+    return true;
+}
+
+} // namespace
+
+int showYield(const RecordQueryOptions& options) {
+    RecordQuery record(RecordPlaces::resolve(options.database));
+    QString text;
+    QString message;
+    const bool read = options.format == RecordQueryOptions::Html
+                          ? pageText(record, options, text, message)
+                          : figuresText(record, options, text, message);
+    if (!read ||
+        (!options.output.isEmpty() && !RecordOutput::save(options.output, text, message))) {
         RecordOutput::printError(message);
         return 1;
     }
-    yield.figures = YieldFigures::of(std::move(attempts));
-    switch (options.format) {
-    case RecordQueryOptions::Text:
-        RecordOutput::print(textBlock(yield));
-        break;
-    case RecordQueryOptions::Csv:
-        RecordOutput::print(csvText(yield));
-        break;
-    case RecordQueryOptions::Json:
-        RecordOutput::print(jsonText(yield));
-        break;
-    }
+    if (options.output.isEmpty())
+        RecordOutput::print(text);
     return 0;
 }

@@ -176,6 +176,57 @@ bool RecordQuery::causes(const RecordFilter& filter, QList<CauseCount>& causes, 
     return true;
 }
 
+bool RecordQuery::echoTimes(const RecordFilter& filter, QList<EchoTimes>& times, QString& message) {
+    times.clear();
+    if (empty_)
+        return true;
+    const RecordReader::Selection selection = selectionOf(filter);
+    QSqlQuery query(connection_->database());
+    query.setForwardOnly(true);
+    // Counted in the database: a few hundred distinct times stand for millions of rows.
+    query.prepare(QStringLiteral("SELECT s.step_index, s.slowest_echo_ms, COUNT(*) FROM step s "
+                                 "WHERE s.slowest_echo_ms IS NOT NULL AND s.terminal_run_id IN "
+                                 "(SELECT t.id %1%2) "
+                                 "GROUP BY s.step_index, s.slowest_echo_ms "
+                                 "ORDER BY s.step_index, s.slowest_echo_ms")
+                      .arg(fromRuns, selection.condition));
+    QString cause;
+    if (!exec(query, selection, cause))
+        return failed(cause, message);
+    while (query.next())
+        times.append({query.value(0).toInt(), query.value(1).toLongLong(), query.value(2).toInt()});
+    return true;
+}
+
+bool RecordQuery::failedRuns(const RecordFilter& filter, QList<FailedRun>& runs, QString& message) {
+    runs.clear();
+    if (empty_)
+        return true;
+    const RecordReader::Selection selection = selectionOf(filter);
+    QSqlQuery query(connection_->database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT t.id, t.unit, t.started, t.verdict, s.step_index "
+                                 "FROM terminal_run t LEFT JOIN step s ON s.terminal_run_id = "
+                                 "t.id AND s.outcome = 'failed' WHERE %1 AND t.verdict <> "
+                                 "'passed' ORDER BY t.started, t.id, s.step_index")
+                      .arg(selection.condition));
+    QString cause;
+    if (!exec(query, selection, cause))
+        return failed(cause, message);
+    qint64 lastId = -1;
+    while (query.next()) {
+        if (query.value(0).toLongLong() != lastId)
+            runs.append({query.value(1).toString(),
+                         query.value(2).toString(),
+                         query.value(3).toString(),
+                         {}});
+        lastId = query.value(0).toLongLong();
+        if (!query.value(4).isNull())
+            runs.last().failedSteps.append(query.value(4).toInt());
+    }
+    return true;
+}
+
 bool RecordQuery::waitingCount(int& count, QString& message) {
     count = 0;
     QString cause;

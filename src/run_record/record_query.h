@@ -42,6 +42,22 @@ struct CauseCount {
     int count = 0;
 };
 
+// How many rows of a step waited `slowestMs` for their slowest echo.
+struct EchoTimes {
+    int index = 0;
+    qint64 slowestMs = 0;
+    int rows = 0;
+};
+
+// A terminal run that did not pass, with the steps whose rows failed (none when its port did
+// not open).
+struct FailedRun {
+    QString unit;
+    QString started;
+    QString verdict;
+    QList<int> failedSteps;
+};
+
 // A record opened to be read and never written: the line database when one is set, else the
 // station's own file. A file that is not there yet, or a database without tables, reads as
 // empty and stays as it is. Every message names the record.
@@ -63,6 +79,10 @@ public:
     bool stepFailures(const RecordFilter& filter, QList<StepFailures>& steps, QString& message);
     // Of the ports that did not open, most frequent first.
     bool causes(const RecordFilter& filter, QList<CauseCount>& causes, QString& message);
+    // By step, then by time; only rows that got an echo.
+    bool echoTimes(const RecordFilter& filter, QList<EchoTimes>& times, QString& message);
+    // In the order they ran.
+    bool failedRuns(const RecordFilter& filter, QList<FailedRun>& runs, QString& message);
     bool waitingCount(int& count, QString& message);
 
 private:

@@ -1,4 +1,4 @@
-#include "production_run/yield_figures.h"
+#include "yield_page/yield_figures.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -141,6 +141,9 @@ TEST(RecordCommands, AnswerFromTheStationsRecordAndRefuseBadArguments) {
         {{"--since", "2026-12-01"}, 2, {}},
         {{"--history", "U1", "U2"}, 2, {}},
         {{"--forward"}, 2, {}},
+        {{"--history", "--format", "html"}, 2, {}},
+        {{"--history", "--output", "out.txt"}, 2, {}},
+        {{"--yield", "--output", dataHome.path() + "/missing/out.html"}, 1, {}},
     };
     for (const Case& test : cases) {
         const Result result = quendal(dataHome.path(), test.arguments);
@@ -150,6 +153,33 @@ TEST(RecordCommands, AnswerFromTheStationsRecordAndRefuseBadArguments) {
             EXPECT_EQ(at(result.out, path), value) << what << " " << path.toStdString() << "\n"
                                                    << result.out.toStdString();
     }
+}
+
+// The page is written whole to the file named, with the record's texts as text.
+TEST(RecordCommands, WriteTheYieldPageWithTheRecordsTextsEscaped) {
+    QTemporaryDir dataHome;
+    fill(dataHome.path());
+    RunRecorder recorder({dataHome.path() + "/Quendal/records.sqlite", {}});
+    const RunIdentity run{"run-3",    QDateTime::fromString("2026-12-02T10:00:00", Qt::ISODate),
+                          "<b>C</b>", "Eva",
+                          "host",     "1",
+                          "run"};
+    TerminalRun failing = terminal("COM1", "<script>alert(1)</script>", TerminalRun::Failed);
+    ASSERT_EQ(recorder.record(run, failing), QString());
+    const QString page = dataHome.path() + "/yield.html";
+    const Result result =
+        quendal(dataHome.path(), {"--yield", "--format", "html", "--output", page});
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, "");
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray html = file.readAll();
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>"));
+    EXPECT_TRUE(html.contains("&lt;script&gt;alert(1)&lt;/script&gt;")) << html.toStdString();
+    EXPECT_TRUE(html.contains("&lt;b&gt;C&lt;/b&gt;"));
+    EXPECT_FALSE(html.contains("<script"));
+    EXPECT_FALSE(html.contains("<b>"));
+    EXPECT_TRUE(html.contains("<dd data-key=\"units\">4</dd>"));
 }
 
 // A record not there yet reads as empty and is not made; one that is no database is named.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "run_record/record_query.h"
+
+#include <QList>
+#include <QString>
+
+// The ports that did not open, one bar per kind of cause, most frequent first.
+namespace CauseChart {
+
+QString svg(const QList<CauseCount>& causes);
+
+} // namespace CauseChart
