@@ -10,6 +10,7 @@
 #include "operator_ui/operator_prompt.h"
 #include "pulled_adapter.h"
 #include "record_bench.h"
+#include "record_generator.h"
 #include "run_stream.h"
 #include "sim_process.h"
 #include "startup_probe.h"
@@ -88,6 +89,7 @@ struct Options {
     bool json = false;
     bool scale = false;
     bool record = false;
+    QString recordFile;
     int runs = 10;
 };
 
@@ -110,8 +112,14 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     const QCommandLineOption record(
         QStringLiteral("record"),
         QStringLiteral("measure the run record instead: its share of a 16-terminal batch, "
-                       "--history and --yield over 200,000 runs, forwarding 10,000"));
-    parser.addOptions({json, runs, scale, record});
+                       "--history, --yield and the yield page over 200,000 runs, forwarding "
+                       "10,000"));
+    const QCommandLineOption writeRecord(
+        QStringLiteral("write-record"),
+        QStringLiteral("only write a generated run record of 20,000 runs to FILE, as a quarter "
+                       "at eight stations, and end"),
+        QStringLiteral("FILE"));
+    parser.addOptions({json, runs, scale, record, writeRecord});
     QString mistake;
     if (!parser.parse(arguments)) {
         mistake = parser.errorText();
@@ -133,7 +141,17 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     options.json = parser.isSet(json);
     options.scale = parser.isSet(scale);
     options.record = parser.isSet(record);
+    options.recordFile = parser.value(writeRecord);
     return std::nullopt;
+}
+
+// A record for pictures of the yield page: enough days and stations to fill its charts.
+int writeSampleRecord(const QString& path) {
+    QString error;
+    if (generateRecord(path, 20000, error, 90, 8))
+        return 0;
+    std::fprintf(stderr, "record not generated: %s\n", qPrintable(error));
+    return 1;
 }
 
 bool passed(const Comparison& c) {
@@ -157,6 +175,8 @@ int main(int argc, char** argv) {
     Options options;
     if (const auto status = parseOptions(app.arguments(), options))
         return *status;
+    if (!options.recordFile.isEmpty())
+        return writeSampleRecord(options.recordFile);
     if (options.scale)
         return benchmarkBatchScale(options.runs, options.json, folder.path());
     if (options.record)

@@ -10,9 +10,8 @@
 
 namespace {
 
-constexpr int stations = 4;
 constexpr int runsPerTransaction = 10000;
-constexpr qint64 monthMs = 30LL * 24 * 3600 * 1000;
+constexpr qint64 dayMs = 24LL * 3600 * 1000;
 
 RunIdentity identityAt(qint64 offsetMs, int station) {
     return {QUuid::createUuid().toString(QUuid::WithoutBraces),
@@ -48,7 +47,7 @@ TerminalRun typicalTerminalRun(const QString& port, const QString& unit) {
     return terminal;
 }
 
-bool generateRecord(const QString& path, int terminalRuns, QString& error) {
+bool generateRecord(const QString& path, int terminalRuns, QString& error, int days, int stations) {
     RecordConnection connection(RecordConnection::Local, path);
     if (!connection.open(error) || !LocalRecord::prepare(connection, error))
         return false;
@@ -64,7 +63,7 @@ bool generateRecord(const QString& path, int terminalRuns, QString& error) {
             terminal.verdict = done % 7 == 0 ? TerminalRun::Failed : TerminalRun::Passed;
             terminal.attempt = 1;
             const RunIdentity run =
-                identityAt(qint64(done) * monthMs / terminalRuns, done % stations);
+                identityAt(qint64(done) * days * dayMs / terminalRuns, done % stations);
             if (writer.write(run, terminal, error) == RecordWriter::Written::Failed)
                 return false;
         }
