@@ -1,3 +1,4 @@
+#include "headless_browser.h"
 #include "run_record/record_places.h"
 #include "run_record/run_recorder.h"
 #include "test_sequence/captions.h"
@@ -8,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
@@ -180,6 +182,19 @@ TEST(RecordCommands, WriteTheYieldPageWithTheRecordsTextsEscaped) {
     EXPECT_FALSE(html.contains("<script"));
     EXPECT_FALSE(html.contains("<b>"));
     EXPECT_TRUE(html.contains("<dd data-key=\"units\">4</dd>"));
+    // As a browser shows it: the figures of the record, a bar per series and day, nothing run.
+    const QString dom = HeadlessBrowser::dumpDom(page);
+    const auto bars = [&dom](const QString& chart) {
+        const QRegularExpression svg(QStringLiteral(R"(<svg[^>]*id="%1".*?</svg>)").arg(chart),
+                                     QRegularExpression::DotMatchesEverythingOption);
+        return svg.match(dom).captured().count(QRegularExpression(R"(<rect[^>]*class="bar\b)"));
+    };
+    EXPECT_TRUE(dom.contains("<dd data-key=\"units\">4</dd>")) << dom.toStdString();
+    EXPECT_EQ(bars("daily-yield"), 2 * 3); // first attempts on 30 November, 1 and 2 December
+    EXPECT_EQ(bars("step-pareto"), 1);     // only the recoding table failed
+    EXPECT_EQ(bars("causes"), 1);
+    EXPECT_FALSE(dom.contains(QRegularExpression(R"(<script\b)")));
+    EXPECT_TRUE(dom.contains("&lt;script&gt;alert(1)&lt;/script&gt;"));
 }
 
 // A record not there yet reads as empty and is not made; one that is no database is named.
