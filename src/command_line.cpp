@@ -9,6 +9,7 @@
 #include "production_run/yield_command.h"
 #include "quendal_version.h"
 #include "test_sequence/captions.h"
+#include "test_sequence/signal_exit.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -184,9 +185,13 @@ int runFromCommandLine(const QCommandLineParser& parser, bool parsed) {
     return runWithoutWindow(*options);
 }
 
+constexpr int interruptedStatus = 4;
+
 // The record's commands print what they read; the arguments are theirs as under --run.
 int recordCommandFromCommandLine(const QCommandLineParser& parser, bool parsed) {
     qtHandler = qInstallMessageHandler(onlyGraveQtMessages);
+    // Reading leaves the record as it was, and a forward cut short leaves no half record.
+    SignalExit::exitAtOnce(interruptedStatus);
     if (!parsed)
         return usageError(parser.errorText());
     const RecordCommand command = RecordCommandLine::requested(parser);

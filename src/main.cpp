@@ -6,6 +6,7 @@
 #include "operator_ui/qt_translation.h"
 #include "operator_ui/screen_centre.h"
 #include "quendal_version.h"
+#include "run_record/line_feed.h"
 #include "test_sequence/signal_exit.h"
 
 #include <QApplication>
@@ -27,5 +28,7 @@ int main(int argc, char** argv) {
     centreOnScreen(window);
     window.Form_Load();
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    LineFeed::endProcessIfAtWork(status);
+    return status;
 }

@@ -2,21 +2,17 @@
 
 #include "device_link/serial_port.h"
 #include "quendal_version.h"
+#include "run_record/line_feed.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/shared_state.h"
 #include "test_sequence/test_run.h"
 
-#include <QThread>
 #include <cstdio>
 
 WindowRecord::WindowRecord(QObject* parent)
     : QObject(parent), recorder_(RecordPlaces::resolve({})) {}
 
-// A forward under way ends before the program does; it waits at most for a server's answer.
-WindowRecord::~WindowRecord() {
-    if (forwarding_)
-        forwarding_->wait();
-}
+WindowRecord::~WindowRecord() = default;
 
 void WindowRecord::begin() {
     identity_ =
@@ -43,13 +39,8 @@ QString WindowRecord::record(const TestRun& run, const SerialPort& port, const S
 
 // What still waits is said where a line station's service log looks: on standard error.
 void WindowRecord::forwardInBackground() {
-    if (recorder_.places().line.isEmpty() || forwarding_)
+    if (forwarding_ && !forwarding_->ended())
         return;
-    forwarding_ = QThread::create([this] {
-        const QString waiting = recorder_.forward();
-        if (!waiting.isEmpty())
-            std::fprintf(stderr, "quendal: %s\n", qPrintable(waiting));
-    });
-    connect(forwarding_, &QThread::finished, forwarding_, &QObject::deleteLater);
-    forwarding_->start();
+    forwarding_ = recorder_.forwardInBackground(
+        [](const QString& waiting) { std::fprintf(stderr, "quendal: %s\n", qPrintable(waiting)); });
 }

@@ -5,16 +5,16 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
+#include <memory>
 
-class QThread;
+class LineFeed;
 class SerialPort;
 class TestRun;
 struct SharedState;
 
 // Keeps each of the window's test runs in the run record, with no unit and the source
 // "window"; forwarding to a line database runs on a thread of its own, so the window never
-// waits for a server.
+// waits for a server, not even when the program ends.
 class WindowRecord : public QObject {
     Q_OBJECT
 
@@ -33,5 +33,5 @@ private:
     RunRecorder recorder_;
     RunIdentity identity_;
     QElapsedTimer took_;
-    QPointer<QThread> forwarding_;
+    std::unique_ptr<LineFeed> forwarding_;
 };

@@ -2,12 +2,12 @@
 
 #include "record_output.h"
 #include "run_record/record_places.h"
-#include "run_record/record_query.h"
 #include "run_record/run_recorder.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 
+// A writing command: it brings the station's file up to date, forwards without a time limit
+// of its own and names every terminal run set aside, which only the station's file holds.
 int forwardRecords(const QString& databaseOption) {
     const RecordPlaces places = RecordPlaces::resolve(databaseOption);
     if (places.line.isEmpty()) {
@@ -16,24 +16,19 @@ int forwardRecords(const QString& databaseOption) {
                            "QUENDAL_DATABASE oder [Aufzeichnung] Datenbank= in den Einstellungen"));
         return 2;
     }
-    RecordQuery local = RecordQuery::local(places);
-    int before = 0;
-    QString message;
-    if (!local.open(message) || !local.waitingCount(before, message)) {
-        RecordOutput::printError(message);
-        return 1;
-    }
-    const QString left = before > 0 ? RunRecorder(places).forward() : QString();
-    int after = 0;
-    if (!local.waitingCount(after, message)) {
-        RecordOutput::printError(message);
-        return 1;
+    RunRecorder recorder(places);
+    const RunRecorder::Forwarded forwarded = recorder.forwardAll();
+    if (!forwarded.error.isEmpty()) {
+        RecordOutput::printError(forwarded.error);
+        if (forwarded.before < 0)
+            return 1;
     }
     RecordOutput::print(
         QCoreApplication::translate("CommandLine", "Wartende Läufe: %1, übertragen: %2\n")
-            .arg(before)
-            .arg(std::max(before - after, 0)));
-    if (!left.isEmpty())
-        RecordOutput::printError(left);
-    return after > 0 ? 1 : 0;
+            .arg(forwarded.before)
+            .arg(forwarded.forwarded));
+    const QStringList setAside = recorder.setAside();
+    for (const QString& run : setAside)
+        RecordOutput::printError(run);
+    return forwarded.waiting > 0 || !setAside.isEmpty() || !forwarded.error.isEmpty() ? 1 : 0;
 }

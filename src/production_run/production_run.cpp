@@ -2,6 +2,7 @@
 
 #include "output_writer.h"
 #include "quendal_version.h"
+#include "run_record/record_limits.h"
 #include "terminal_job.h"
 #include "test_sequence/captions.h"
 
@@ -98,6 +99,15 @@ void ProductionRun::onJobFinished(int terminal) {
           reportOnStandardOutput());
     if (--running_ == 0)
         emit finished();
+}
+
+QString ProductionRun::forwardRecords() {
+    const QString waiting = recorder_.forward(QDeadlineTimer(RecordLimits::lineWaitMs));
+    const QHash<QString, int> attempts = recorder_.attempts(identity_.runId);
+    for (TerminalJob* job : jobs_)
+        if (!job->recordFailed && attempts.contains(job->report.port))
+            job->report.attempt = attempts.value(job->report.port);
+    return waiting;
 }
 
 QList<TerminalRun> ProductionRun::reports() const {

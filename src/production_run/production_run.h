@@ -31,8 +31,9 @@ public:
     // The worst terminal decides: 4 interrupted, 3 not opened, 1 failed or cancelled, 0 passed.
     int exitStatus() const;
     QList<TerminalRun> reports() const;
-    // Forwards the records to the line database; the line to tell when some still wait.
-    QString forwardRecords() { return recorder_.forward(); }
+    // Forwards the records to the line database, waiting for it no longer than a run may; the
+    // attempts it gave go into the report. The line to tell when some still wait.
+    QString forwardRecords();
     const RunIdentity& identity() const { return identity_; }
 
 signals:

@@ -11,13 +11,14 @@ namespace LineDatabase {
 // the schema version checked as in the local record.
 bool prepare(RecordConnection& connection, QString& error);
 
-// How many runs of `unit` the line database holds.
-bool runsOf(RecordConnection& connection, const QString& unit, int& count, QString& error);
-
 // Copies every terminal run the local record holds and the line database lacks, with its
-// original times, one batch per transaction, then marks the batch forwarded locally. A batch
-// cut short leaves nothing behind; one forwarded twice, by two stations or a repeat after a
-// kill, is stored once. Counts what it forwarded.
-bool forward(RecordConnection& local, RecordConnection& line, int& forwarded, QString& error);
+// original times, one batch per transaction, then marks the batch forwarded locally with the
+// attempt the line gave each. A unit's attempts are counted and written under a lock of that
+// unit, so stations forwarding at once never give two runs one number. A batch cut short
+// leaves nothing behind; one forwarded twice, by two stations or a repeat after a kill, is
+// stored once. A terminal run the line refuses for its data, or that this build cannot read,
+// is set aside locally and the rest go on. Counts what it forwarded and set aside.
+bool forward(RecordConnection& local, RecordConnection& line, int& forwarded, int& setAside,
+             QString& error);
 
 } // namespace LineDatabase

@@ -63,3 +63,33 @@ QString RecordCaptions::passwordInAddress() {
         "Captions", "ein Passwort gehört nicht in die Adresse der Liniendatenbank, sondern in "
                     "~/.pgpass oder PGPASSWORD");
 }
+
+QString RecordCaptions::interrupted() {
+    return QCoreApplication::translate("Captions", "durch ein Signal unterbrochen");
+}
+
+QString RecordCaptions::unknownName(const QString& name) {
+    return QCoreApplication::translate("Captions", "dieses Programm kennt den Namen „%1“ nicht")
+        .arg(name);
+}
+
+QString RecordCaptions::noAnswerWithin(int milliseconds) {
+    return QCoreApplication::translate("Captions", "keine Antwort innerhalb von %1 ms")
+        .arg(milliseconds);
+}
+
+QString RecordCaptions::lineAway(const QString& since, const QString& cause) {
+    return QCoreApplication::translate("Captions",
+                                       "zuletzt %1 nicht erreicht (%2); der nächste Lauf "
+                                       "versucht es nach einer Minute wieder, quendal --forward "
+                                       "sofort")
+        .arg(since, cause);
+}
+
+QString RecordCaptions::setAside(const QString& runId, const QString& port, const QString& unit,
+                                 const QString& cause) {
+    return QCoreApplication::translate("Captions",
+                                       "beiseitegelegt, nur in der Aufzeichnung der Station: "
+                                       "Lauf %1, %2, Einheit „%3“: %4")
+        .arg(runId, port, unit, cause);
+}

@@ -17,5 +17,11 @@ QString driverMissing(const QString& driver);
 QString notAnAddress(const QString& address);
 QString badAddress(const QString& address, const QString& cause);
 QString passwordInAddress();
+QString interrupted();
+QString unknownName(const QString& name);
+QString noAnswerWithin(int milliseconds);
+QString lineAway(const QString& since, const QString& cause);
+QString setAside(const QString& runId, const QString& port, const QString& unit,
+                 const QString& cause);
 
 } // namespace RecordCaptions

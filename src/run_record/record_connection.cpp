@@ -4,8 +4,11 @@
 #include "record_captions.h"
 #include "record_error.h"
 #include "record_limits.h"
+#include "record_wait.h"
+#include "test_sequence/signal_exit.h"
 
 #include <QAtomicInt>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -47,7 +50,7 @@ bool RecordConnection::openLocal(QString& error) {
     }
     database_.setDatabaseName(place_);
     database_.setConnectOptions(
-        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(RecordLimits::busyTimeOutMs));
+        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(RecordLimits::busySliceMs));
     if (!database_.open()) {
         error = causeOf(database_.lastError());
         return false;
@@ -72,12 +75,23 @@ bool RecordConnection::openLine(QString& error) {
     return true;
 }
 
+// Another writer is waited for slice by slice, so that an ending signal is heard in between.
 bool RecordConnection::beginWriting(QString& error) {
-    QSqlQuery begin(database_);
-    if (begin.exec(kind_ == Local ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN")))
-        return true;
-    error = causeOf(begin.lastError());
-    return false;
+    const QDeadlineTimer deadline(RecordLimits::busyTimeOutMs);
+    for (;;) {
+        QSqlQuery begin(database_);
+        if (begin.exec(kind_ == Local ? QStringLiteral("BEGIN IMMEDIATE")
+                                      : QStringLiteral("BEGIN")))
+            return true;
+        if (kind_ != Local || !RecordWait::busy(begin.lastError()) || deadline.hasExpired()) {
+            error = causeOf(begin.lastError());
+            return false;
+        }
+        if (SignalExit::received()) {
+            error = RecordCaptions::interrupted();
+            return false;
+        }
+    }
 }
 
 bool RecordConnection::commit(QString& error) {

@@ -1,8 +1,8 @@
 #include "record_reader.h"
 
+#include "record_captions.h"
 #include "record_error.h"
 #include "record_time.h"
-#include "test_sequence/captions.h"
 #include "test_sequence/run_names.h"
 
 #include <QHash>
@@ -25,6 +25,12 @@ bool exec(QSqlQuery& query, QString& error) {
         return true;
     error = causeOf(query.lastError());
     return false;
+}
+
+// A name this build does not know would be read as another one.
+void expectKnown(RecordedRun& run, const QString& name, const QString& known) {
+    if (name != known && run.unreadable.isEmpty())
+        run.unreadable = RecordCaptions::unknownName(name);
 }
 
 std::optional<PortProblem> causeFrom(const QSqlQuery& row, int first) {
@@ -65,6 +71,9 @@ RecordedRun runFrom(const QSqlQuery& row) {
     terminal.rows = row.value(17).toInt();
     terminal.verdict = RunNames::verdictNamed(row.value(18).toString());
     terminal.cause = causeFrom(row, 19);
+    expectKnown(recorded, row.value(18).toString(), RunNames::verdict(terminal.verdict));
+    if (terminal.cause)
+        expectKnown(recorded, row.value(19).toString(), RunNames::causeKind(terminal.cause->kind));
     terminal.message = row.value(26).toString();
     for (const QJsonValue& notice : QJsonDocument::fromJson(row.value(27).toByteArray()).array())
         terminal.notices << notice.toString();
@@ -136,7 +145,9 @@ bool readSteps(QSqlDatabase& database, QList<RecordedRun>& runs, QString& error)
         StepResult step = stepFrom(query);
         const qint64 id = query.value(0).toLongLong();
         step.failures = failures.value({id, step.index});
-        byId.value(id)->terminal.steps.append(step);
+        RecordedRun* run = byId.value(id);
+        expectKnown(*run, query.value(4).toString(), RunNames::outcome(step.outcome));
+        run->terminal.steps.append(step);
     }
     return true;
 }

@@ -14,6 +14,9 @@ struct RecordedRun {
     qint64 id = 0; // the terminal run's key in the record it came from
     RunIdentity run;
     TerminalRun terminal;
+    // Why this build cannot read it as it was written, such as a verdict it does not know;
+    // empty when it can.
+    QString unreadable;
 };
 
 // Reads terminal runs back, steps and failures included, as they were written.

@@ -58,9 +58,17 @@ QStringList version1(RecordConnection::Kind kind) {
     return statements;
 }
 
+QStringList version2(RecordConnection::Kind kind) {
+    if (kind != RecordConnection::Local)
+        return {};
+    return {QStringLiteral("ALTER TABLE terminal_run ADD COLUMN set_aside TEXT"),
+            QStringLiteral("CREATE TABLE line_state (id INTEGER PRIMARY KEY CHECK (id = 1), "
+                           "unreachable_since TEXT, cause TEXT)")};
+}
+
 // Migration n brings a record from version n - 1 to version n.
 QList<QStringList> migrations(RecordConnection::Kind kind) {
-    return {version1(kind)};
+    return {version1(kind), version2(kind)};
 }
 
 bool run(QSqlQuery& query, const QString& statement, QString& error) {

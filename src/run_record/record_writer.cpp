@@ -2,7 +2,6 @@
 
 #include "record_error.h"
 #include "record_time.h"
-#include "test_sequence/captions.h"
 #include "test_sequence/run_names.h"
 
 #include <QJsonArray>
@@ -15,14 +14,19 @@ namespace {
 const QString runInsert = QStringLiteral(
     "INSERT INTO run (run_id, started, station, operator_name, host, version, source) "
     "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (run_id) DO NOTHING");
+// A unit's attempt is counted in the record written to, inside the caller's transaction.
 const QString terminalInsert = QStringLiteral(
     "INSERT INTO terminal_run (run_id, started, station, port, device, adapter_known, "
     "adapter_description, "
     "adapter_manufacturer, adapter_serial, line_settings, handshaking, display_columns, "
     "display_rows, verdict, cause_kind, cause_node, cause_lock_file, cause_errno, cause_pid, "
     "cause_program, cause_group, message, notices, duration_ms, unit, attempt) VALUES "
-    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-    "ON CONFLICT (run_id, port) DO NOTHING RETURNING id");
+    "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, %1) "
+    "ON CONFLICT (run_id, port) DO NOTHING RETURNING id, attempt");
+const QString countedAttempt =
+    QStringLiteral("(SELECT COUNT(*) + 1 FROM terminal_run WHERE unit = ?)");
+const QString attemptThere =
+    QStringLiteral("SELECT attempt FROM terminal_run WHERE run_id = ? AND port = ?");
 const QString failureInsert = QStringLiteral(
     "INSERT INTO failure (terminal_run_id, step_index, failure_index, sent, awaited, received, "
     "waited_ms) VALUES (?, ?, ?, ?, ?, ?, ?)");
@@ -39,18 +43,14 @@ template <typename Number> QVariant positiveOrNull(Number value) {
     return value > 0 ? QVariant(qint64(value)) : QVariant();
 }
 
+// A text that is not there is the empty text, never NULL.
+QVariant text(const QString& value) {
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 // Nothing received is the empty text, never NULL.
 QVariant hex(const QByteArray& bytes) {
     return bytes.isEmpty() ? QStringLiteral("") : QString::fromLatin1(bytes.toHex());
-}
-
-bool exec(QSqlQuery& query, const QList<QVariant>& values, QString& error) {
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values[i]);
-    if (query.exec())
-        return true;
-    error = causeOf(query.lastError());
-    return false;
 }
 
 QSqlQuery prepared(QSqlDatabase& database, const QString& statement) {
@@ -98,18 +98,18 @@ QList<QVariant> terminalValues(const RunIdentity& run, const TerminalRun& termin
     values << orNull(terminal.message)
            << QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(terminal.notices))
                                     .toJson(QJsonDocument::Compact))
-           << terminal.durationMs << orNull(terminal.unit)
-           << (terminal.attempt ? QVariant(*terminal.attempt) : QVariant());
+           << terminal.durationMs << orNull(terminal.unit);
+    if (!terminal.unit.isEmpty())
+        values << terminal.unit;
     return values;
 }
 
-// Captions and results stay German, as in the report, whatever language the window spoke.
 QList<QVariant> stepValues(qint64 id, const StepResult& step) {
     const auto slowest = step.echoes.slowestMs;
     return {id,
             step.index,
-            Captions::stepCaptions.at(step.index).untranslated(),
-            Captions::germanRowResult(step.result),
+            text(step.caption),
+            text(step.result),
             RunNames::outcome(step.outcome),
             step.durationMs,
             step.echoes.echoes,
@@ -118,28 +118,57 @@ QList<QVariant> stepValues(qint64 id, const StepResult& step) {
 
 } // namespace
 
+bool RecordWriter::exec(QSqlQuery& query, const QList<QVariant>& values, QString& error) {
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    if (query.exec())
+        return true;
+    error = causeOf(query.lastError());
+    failureCode_ = query.lastError().nativeErrorCode();
+    return false;
+}
+
 RecordWriter::RecordWriter(QSqlDatabase& database)
     : database_(database), run_(prepared(database, runInsert)),
-      terminal_(prepared(database, terminalInsert)), failure_(prepared(database, failureInsert)) {}
+      terminal_(prepared(database, terminalInsert.arg(QStringLiteral("NULL")))),
+      unitTerminal_(prepared(database, terminalInsert.arg(countedAttempt))),
+      there_(prepared(database, attemptThere)), failure_(prepared(database, failureInsert)) {}
 
 RecordWriter::Written RecordWriter::write(const RunIdentity& run, const TerminalRun& terminal,
                                           QString& error) {
+    attempt_.reset();
+    failureCode_.clear();
     if (!exec(run_, runValues(run), error))
         return Written::Failed;
     error.clear();
     const auto id = writeTerminal(run, terminal, error);
     if (!id)
-        return error.isEmpty() ? Written::AlreadyThere : Written::Failed;
+        return error.isEmpty() && readAttempt(run, terminal, error) ? Written::AlreadyThere
+                                                                    : Written::Failed;
     return writeSteps(*id, terminal.steps, error) ? Written::Added : Written::Failed;
+}
+
+// The attempt the record gave the terminal run before, when it was written once already.
+bool RecordWriter::readAttempt(const RunIdentity& run, const TerminalRun& terminal,
+                               QString& error) {
+    if (!exec(there_, {run.runId, terminal.port}, error))
+        return false;
+    if (there_.next() && !there_.isNull(0))
+        attempt_ = there_.value(0).toInt();
+    there_.finish();
+    return true;
 }
 
 // The id of the new terminal run, or nothing when the record had it already.
 std::optional<qint64> RecordWriter::writeTerminal(const RunIdentity& run,
                                                   const TerminalRun& terminal, QString& error) {
-    if (!exec(terminal_, terminalValues(run, terminal), error) || !terminal_.next())
+    QSqlQuery& query = terminal.unit.isEmpty() ? terminal_ : unitTerminal_;
+    if (!exec(query, terminalValues(run, terminal), error) || !query.next())
         return std::nullopt;
-    const qint64 id = terminal_.value(0).toLongLong();
-    terminal_.finish();
+    const qint64 id = query.value(0).toLongLong();
+    if (!query.isNull(1))
+        attempt_ = query.value(1).toInt();
+    query.finish();
     return id;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 #include <QtGlobal>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -14,8 +15,16 @@ namespace {
 constexpr int endingSignals[] = {SIGTERM, SIGINT, SIGHUP};
 int pipeEnds[2] = {-1, -1};
 bool instanceExists = false;
+std::atomic<bool> signalReceived{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+std::atomic<int> exitStatus{0};
+
+void exitNow(int) {
+    ::_exit(exitStatus.load());
+}
 
 void forwardToPipe(int signal) {
+    signalReceived.store(true);
     const int savedErrno = errno;
     const char number = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], &number, 1);
@@ -72,6 +81,25 @@ SignalExit::SignalExit(std::function<void()> onSignal, QObject* parent)
 void SignalExit::holdUntilHandled() {
     const sigset_t held = endingSignalSet();
     ::pthread_sigmask(SIG_BLOCK, &held, nullptr);
+}
+
+bool SignalExit::received() {
+    return signalReceived.load();
+}
+
+void SignalExit::exitAtOnce(int status) {
+    exitStatus.store(status);
+    struct sigaction action {};
+    action.sa_handler = exitNow;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : endingSignals) {
+        struct sigaction before {};
+        ::sigaction(signal, nullptr, &before);
+        if (before.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
+    const sigset_t held = endingSignalSet();
+    ::pthread_sigmask(SIG_UNBLOCK, &held, nullptr);
 }
 
 SignalExit::~SignalExit() {

@@ -20,6 +20,12 @@ public:
     // takes those that came meanwhile. Without it, a signal during start-up would kill the
     // program before it could say anything.
     static void holdUntilHandled();
+    // Whether an ending signal has come since a SignalExit took them: waits that the event loop
+    // cannot end, such as one for a database, ask this instead.
+    static bool received();
+    // For commands that only read or forward the record, which a kill leaves whole: an ending
+    // signal ends the process at once with `status`.
+    static void exitAtOnce(int status);
 
 private:
     void onSignal();

@@ -1,0 +1,329 @@
+#include "pg_server.h"
+#include "report_schema.h"
+#include "run_record/local_record.h"
+#include "run_record/record_connection.h"
+#include "run_record/record_reader.h"
+#include "run_record/record_writer.h"
+#include "sim/pty_terminal.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+QString local() {
+    return LocalRecord::defaultPath();
+}
+
+// A TCP port whose kernel completes every connection and nobody ever answers: a line
+// database that accepts and then hangs.
+class SilentServer {
+public:
+    SilentServer() {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ::bind(socket_, reinterpret_cast<sockaddr*>(&address), size);
+        ::listen(socket_, 64);
+        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &size);
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentServer() { ::close(socket_); }
+    QString uri(const QString& query) const {
+        return QStringLiteral("postgresql://station@127.0.0.1:%1/quendal%2").arg(port_).arg(query);
+    }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
+// `quendal --run` on one simulated terminal for unit `unit`, its output read as it comes.
+struct StationRun {
+    zrsim::PtyTerminal sim;
+    QTemporaryDir folder;
+    QProcess process;
+    QElapsedTimer clock;
+
+    StationRun(const QString& database, const QString& unit, const QStringList& environment = {}) {
+        const QString device = QString::fromStdString(sim.slavePath());
+        QStringList arguments{
+            "--run",  "--report",         folder.filePath("report.json"), "--device", device,
+            "--unit", device + "=" + unit};
+        if (!database.isEmpty())
+            arguments << "--database" << database;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        for (const QString& pair : environment)
+            env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        process.setProcessEnvironment(env);
+        clock.start();
+        process.start(QStringLiteral(QUENDAL_PROGRAM), arguments);
+    }
+
+    // Waits until standard output holds `text`; false when the process ended first.
+    bool printed(const QString& text) {
+        while (!stdout_.contains(text)) {
+            if (!process.waitForReadyRead(30'000))
+                return false;
+            stdout_ += QString::fromUtf8(process.readAllStandardOutput());
+        }
+        return true;
+    }
+
+    bool finished(int withinMs) {
+        return process.waitForFinished(withinMs) && process.exitStatus() == QProcess::NormalExit;
+    }
+
+    QJsonObject terminal() {
+        QFile file(folder.filePath("report.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        EXPECT_EQ(reportSchemaViolation(file.fileName()), "");
+        return QJsonDocument::fromJson(file.readAll())
+            .object()
+            .value("terminals")
+            .toArray()
+            .first()
+            .toObject();
+    }
+
+    QString err() { return QString::fromUtf8(process.readAllStandardError()); }
+
+    QString stdout_;
+};
+
+// A line connection of the test's own that holds `terminal_run` locked until it goes.
+std::unique_ptr<RecordConnection> lockedLine(const PgServer& server) {
+    auto line = std::make_unique<RecordConnection>(RecordConnection::Line, server.uri());
+    QString error;
+    EXPECT_TRUE(line->open(error) && line->beginWriting(error)) << error.toStdString();
+    EXPECT_TRUE(
+        QSqlQuery(line->database()).exec("LOCK TABLE terminal_run IN ACCESS EXCLUSIVE MODE"));
+    return line;
+}
+
+// A line database made by a first run, so that a later lock has its table to hold.
+void madeBy(const PgServer& server) {
+    StationRun first(server.uri(), "ZR-0");
+    ASSERT_TRUE(first.finished(60'000));
+    ASSERT_EQ(first.process.exitCode(), 0) << first.err().toStdString();
+}
+
+int waitingHere() {
+    RecordConnection connection(RecordConnection::Local, local());
+    QString error;
+    int count = -1;
+    EXPECT_TRUE(connection.open(error) && LocalRecord::waitingCount(connection, count, error))
+        << error.toStdString();
+    return count;
+}
+
+class LineTrouble : public ::testing::Test {
+protected:
+    void SetUp() override { QDir(QFileInfo(local()).path()).removeRecursively(); }
+};
+
+enum class Trouble { Refusing, Silent, SilentForEver, SilentByEnvironment, Locked };
+
+struct TroubleCase {
+    const char* name;
+    Trouble trouble;
+};
+
+const TroubleCase troubles[] = {
+    {"nothing listens", Trouble::Refusing},
+    {"accepts, never answers", Trouble::Silent},
+    {"never answers, connect_timeout=0", Trouble::SilentForEver},
+    {"never answers, PGCONNECT_TIMEOUT=0", Trouble::SilentByEnvironment},
+    {"terminal_run locked by another session", Trouble::Locked},
+};
+
+} // namespace
+
+// Generous bounds: a run held up by the line waited for ever, or 30 s, before.
+TEST_F(LineTrouble, ALineThatRefusesOrHangsNeitherHoldsUpARunNorCostsItsRecord) {
+    for (const TroubleCase& c : troubles) {
+        SetUp();
+        SilentServer silent;
+        std::unique_ptr<PgServer> server;
+        std::unique_ptr<RecordConnection> lock;
+        QString database;
+        QStringList environment;
+        switch (c.trouble) {
+        case Trouble::Refusing:
+            database = "postgresql://station@127.0.0.1:1/quendal";
+            break;
+        case Trouble::Silent:
+            database = silent.uri("");
+            break;
+        case Trouble::SilentForEver:
+            database = silent.uri("?connect_timeout=0");
+            break;
+        case Trouble::SilentByEnvironment:
+            database = silent.uri("");
+            environment << "PGCONNECT_TIMEOUT=0";
+            break;
+        case Trouble::Locked:
+            server = std::make_unique<PgServer>();
+            madeBy(*server);
+            lock = lockedLine(*server);
+            database = server->uri();
+            break;
+        }
+        StationRun run(database, "ZR-1", environment);
+        ASSERT_TRUE(run.printed("Ergebnis: ")) << c.name;
+        QElapsedTimer afterVerdict;
+        afterVerdict.start();
+        ASSERT_TRUE(run.finished(15'000)) << c.name;
+        EXPECT_LT(afterVerdict.elapsed(), 10'000) << c.name;
+        EXPECT_EQ(run.process.exitCode(), 0) << c.name;
+        const QString err = run.err();
+        EXPECT_TRUE(err.contains("warten: 1 (")) << c.name << err.toStdString();
+        EXPECT_EQ(run.terminal().value("verdict").toString(), "passed") << c.name;
+        EXPECT_EQ(waitingHere(), 1) << c.name;
+
+        // The next run does not wait for the line again.
+        if (c.trouble == Trouble::SilentForEver) {
+            StationRun next(database, "ZR-1");
+            ASSERT_TRUE(next.finished(15'000));
+            EXPECT_TRUE(next.err().contains("nach einer Minute")) << c.name;
+            EXPECT_EQ(next.terminal().value("attempt").toInt(), 2);
+        }
+    }
+}
+
+// A signal ends the wait for the station's lock, for a connect and for a statement.
+TEST_F(LineTrouble, ASignalEndsEveryWaitForTheRecordWithStatusFour) {
+    enum class Waits { StationLock, Connect, Statement };
+    struct Case {
+        const char* name;
+        Waits waits;
+        const char* signalAfter;
+        const char* told;
+    };
+    for (const Case& c : {Case{"station's file locked", Waits::StationLock, "Festtext-Test",
+                               "nicht geschrieben: durch ein Signal unterbrochen"},
+                          Case{"line never answers", Waits::Connect,
+                               "Ergebnis: ", "warten: 1 (durch ein Signal unterbrochen)"},
+                          Case{"line statement waits for a lock", Waits::Statement,
+                               "Ergebnis: ", "warten: 1 (durch ein Signal unterbrochen)"}}) {
+        SetUp();
+        SilentServer silent;
+        std::unique_ptr<PgServer> server;
+        std::unique_ptr<RecordConnection> station, lock;
+        QString database;
+        if (c.waits == Waits::StationLock) {
+            station = std::make_unique<RecordConnection>(RecordConnection::Local, local());
+            QString error;
+            ASSERT_TRUE(station->open(error) && LocalRecord::prepare(*station, error) &&
+                        station->beginWriting(error))
+                << error.toStdString();
+        } else if (c.waits == Waits::Connect) {
+            database = silent.uri("?connect_timeout=0");
+        } else {
+            server = std::make_unique<PgServer>();
+            madeBy(*server);
+            lock = lockedLine(*server);
+            database = server->uri();
+        }
+        StationRun run(database, "ZR-2");
+        ASSERT_TRUE(run.printed(c.signalAfter)) << c.name;
+        QThread::msleep(200);
+        ::kill(pid_t(run.process.processId()), SIGTERM);
+        QElapsedTimer signalled;
+        signalled.start();
+        ASSERT_TRUE(run.finished(10'000)) << c.name;
+        EXPECT_LT(signalled.elapsed(), 5'000) << c.name;
+        EXPECT_EQ(run.process.exitCode(), 4) << c.name;
+        EXPECT_TRUE(run.err().contains(c.told)) << c.name;
+        const QJsonObject terminal = run.terminal();
+        EXPECT_EQ(terminal.value("unit").toString(), "ZR-2") << c.name;
+        EXPECT_EQ(terminal.value("attempt").isNull(), c.waits == Waits::StationLock) << c.name;
+    }
+}
+
+// Two stations running one unit at once never give two runs one number, and leave no gap.
+TEST_F(LineTrouble, AUnitsAttemptsAreUniqueAndWithoutGapsAcrossStations) {
+    PgServer server;
+    constexpr int rounds = 3;
+    QList<int> reported;
+    for (int round = 0; round < rounds; ++round) {
+        StationRun a(server.uri(), "ZR-SHARED"), b(server.uri(), "ZR-SHARED");
+        for (StationRun* run : {&a, &b}) {
+            ASSERT_TRUE(run->finished(60'000));
+            ASSERT_EQ(run->process.exitCode(), 0) << run->err().toStdString();
+            reported << run->terminal().value("attempt").toInt();
+        }
+    }
+    std::sort(reported.begin(), reported.end());
+    EXPECT_EQ(reported, QList<int>({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(server.runSql("SELECT string_agg(attempt::text, ',' ORDER BY attempt) FROM "
+                            "terminal_run WHERE unit = 'ZR-SHARED'"),
+              "1,2,3,4,5,6");
+}
+
+// Rows the line refuses, or that this build cannot read, stay at the station; the rest go on,
+// and a stored caption travels as it was stored.
+TEST_F(LineTrouble, BadRowsAreSetAsideAndTheRestForwarded) {
+    PgServer server;
+    {
+        RecordConnection station(RecordConnection::Local, local());
+        QString error;
+        ASSERT_TRUE(station.open(error) && LocalRecord::prepare(station, error) &&
+                    station.beginWriting(error))
+            << error.toStdString();
+        RecordWriter writer(station.database());
+        const RunIdentity run = RunIdentity::begin("run", "Platz 1", "Prüfer", "0");
+        TerminalRun terminal;
+        terminal.device = "/dev/null";
+        terminal.lineSettings = "9600,8,E,1";
+        terminal.verdict = TerminalRun::Passed;
+        terminal.steps.append({9, "Zukunftsschritt", "OK", StepResult::Passed, 0, {}, {}});
+        for (const QString port : {"COM1", "COM2", "COM3", "COM4"}) {
+            terminal.port = port;
+            ASSERT_EQ(writer.write(run, terminal, error), RecordWriter::Written::Added)
+                << error.toStdString();
+        }
+        QSqlQuery spoil(station.database());
+        ASSERT_TRUE(spoil.exec("UPDATE terminal_run SET message = 'a' || char(0) || 'b' WHERE "
+                               "port = 'COM2'"));
+        ASSERT_TRUE(spoil.exec("UPDATE terminal_run SET verdict = 'exploded' WHERE port = 'COM3'"));
+        ASSERT_TRUE(station.commit(error)) << error.toStdString();
+    }
+    for (int time = 0; time < 2; ++time) {
+        QProcess forward;
+        forward.start(QStringLiteral(QUENDAL_PROGRAM), {"--forward", "--database", server.uri()});
+        ASSERT_TRUE(forward.waitForFinished(30'000));
+        const QString err = QString::fromUtf8(forward.readAllStandardError());
+        EXPECT_EQ(forward.exitCode(), 1) << err.toStdString();
+        EXPECT_EQ(QString::fromUtf8(forward.readAllStandardOutput()).trimmed(),
+                  time == 0 ? "Wartende Läufe: 4, übertragen: 2"
+                            : "Wartende Läufe: 0, übertragen: 0");
+        EXPECT_EQ(err.count("beiseitegelegt"), 2) << err.toStdString();
+        EXPECT_TRUE(err.contains("COM2") && err.contains("COM3") && err.contains("„exploded“"))
+            << err.toStdString();
+    }
+    EXPECT_EQ(server.runSql("SELECT string_agg(t.port || ':' || s.caption, ',' ORDER BY t.port) "
+                            "FROM terminal_run t JOIN step s ON s.terminal_run_id = t.id"),
+              "COM1:Zukunftsschritt,COM4:Zukunftsschritt");
+}
