@@ -17,5 +17,10 @@ QString driverMissing(const QString& driver);
 QString notAnAddress(const QString& address);
 QString badAddress(const QString& address, const QString& cause);
 QString passwordInAddress();
+QString tableMissing(const QString& table);
+QString columnMissing(const QString& table, const QString& column);
+QString noVersion();
+QString foreignSchema(const QString& schema);
+QString migrateFirst(int found, int known);
 
 } // namespace RecordCaptions
