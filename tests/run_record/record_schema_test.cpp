@@ -71,6 +71,9 @@ TEST_F(RecordSchemaTest, ALineDatabaseThatCannotBeMadeWholeIsNotMadeAtAll) {
     EXPECT_FALSE(line.open(error) && LineDatabase::prepare(line, error));
     EXPECT_TRUE(error.contains("refused")) << error.toStdString();
     EXPECT_EQ(server.runSql("SELECT count(*) FROM pg_namespace WHERE nspname = 'quendal'"), "0");
+    server.runSql("DROP EVENT TRIGGER refuse");
+    EXPECT_TRUE(LineDatabase::prepare(line, error)) << error.toStdString();
+    EXPECT_EQ(server.runSql("SELECT version FROM quendal.quendal_schema"), "2");
 }
 
 // Both records as version 1 left them; only a command that writes migrates them.
