@@ -93,3 +93,40 @@ QString RecordCaptions::setAside(const QString& runId, const QString& port, cons
                                        "Lauf %1, %2, Einheit „%3“: %4")
         .arg(runId, port, unit, cause);
 }
+
+QString RecordCaptions::tableMissing(const QString& table) {
+    return QCoreApplication::translate("Captions",
+                                       "der Aufzeichnung fehlt die Tabelle %1; sie ist nicht von "
+                                       "diesem Programm angelegt und bleibt unverändert")
+        .arg(table);
+}
+
+QString RecordCaptions::columnMissing(const QString& table, const QString& column) {
+    return QCoreApplication::translate("Captions",
+                                       "der Tabelle %1 der Aufzeichnung fehlt die Spalte %2; sie "
+                                       "ist nicht von diesem Programm angelegt und bleibt "
+                                       "unverändert")
+        .arg(table, column);
+}
+
+QString RecordCaptions::noVersion() {
+    return QCoreApplication::translate("Captions",
+                                       "die Tabelle quendal_schema nennt keine gültige "
+                                       "Schema-Version; die Aufzeichnung bleibt unverändert");
+}
+
+QString RecordCaptions::foreignSchema(const QString& schema) {
+    return QCoreApplication::translate("Captions",
+                                       "das Schema %1 der Liniendatenbank enthält Tabellen, aber "
+                                       "keine Aufzeichnung; es bleibt unverändert")
+        .arg(schema);
+}
+
+QString RecordCaptions::migrateFirst(int found, int known) {
+    return QCoreApplication::translate(
+               "Captions", "die Liniendatenbank hat noch die Schema-Version %1 im Schema public; "
+                           "ein schreibender Befehl wie quendal --forward bringt sie auf die "
+                           "Version %2 im Schema quendal, erst dann ist sie lesbar")
+        .arg(found)
+        .arg(known);
+}

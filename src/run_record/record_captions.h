@@ -23,5 +23,10 @@ QString noAnswerWithin(int milliseconds);
 QString lineAway(const QString& since, const QString& cause);
 QString setAside(const QString& runId, const QString& port, const QString& unit,
                  const QString& cause);
+QString tableMissing(const QString& table);
+QString columnMissing(const QString& table, const QString& column);
+QString noVersion();
+QString foreignSchema(const QString& schema);
+QString migrateFirst(int found, int known);
 
 } // namespace RecordCaptions

@@ -4,6 +4,7 @@
 #include "record_captions.h"
 #include "record_error.h"
 #include "record_limits.h"
+#include "record_schema.h"
 #include "record_wait.h"
 #include "test_sequence/signal_exit.h"
 
@@ -72,7 +73,12 @@ bool RecordConnection::openLine(QString& error) {
         error = causeOf(database_.lastError());
         return false;
     }
-    return true;
+    // The statements are the station file's; the schema keeps them off other programs' tables.
+    QSqlQuery path(database_);
+    if (path.exec(QStringLiteral("SET search_path TO %1").arg(RecordSchema::lineSchema())))
+        return true;
+    error = causeOf(path.lastError());
+    return false;
 }
 
 // Another writer is waited for slice by slice, so that an ending signal is heard in between.

@@ -91,11 +91,8 @@ bool RecordQuery::open(QString& message) {
     if (!connection_->open(cause) || !isDatabase(*connection_, cause) ||
         !RecordSchema::readableVersion(*connection_, version, cause))
         return failed(cause, message);
+    // An older schema is read as it is: only a command that writes migrates it.
     empty_ = version < 0;
-    // An older schema is brought up to date as any program writing to it would.
-    if (version >= 0 && version < RecordSchema::knownVersion() &&
-        !RecordSchema::prepare(*connection_, cause))
-        return failed(cause, message);
     return true;
 }
 

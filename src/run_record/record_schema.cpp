@@ -3,6 +3,7 @@
 #include "record_captions.h"
 #include "record_connection.h"
 #include "record_error.h"
+#include "record_layout.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -58,8 +59,10 @@ QStringList version1(RecordConnection::Kind kind) {
     return statements;
 }
 
+// The station's file keeps why the line database refused a run and since when the line is
+// away. The line database's version 2 moves its tables out of "public" (moveOutOfPublic).
 QStringList version2(RecordConnection::Kind kind) {
-    if (kind != RecordConnection::Local)
+    if (kind == RecordConnection::Line)
         return {};
     return {QStringLiteral("ALTER TABLE terminal_run ADD COLUMN set_aside TEXT"),
             QStringLiteral("CREATE TABLE line_state (id INTEGER PRIMARY KEY CHECK (id = 1), "
@@ -71,6 +74,16 @@ QList<QStringList> migrations(RecordConnection::Kind kind) {
     return {version1(kind), version2(kind)};
 }
 
+const QString schemaTable = QStringLiteral("quendal_schema");
+const QString publicSchema = QStringLiteral("public");
+
+// Where a record was found, and at which version; -1 when it has no tables yet.
+struct Found {
+    int version = -1;
+    // A line database of version 1, from before its tables had a schema of their own.
+    bool inPublic = false;
+};
+
 bool run(QSqlQuery& query, const QString& statement, QString& error) {
     if (query.exec(statement))
         return true;
@@ -78,34 +91,106 @@ bool run(QSqlQuery& query, const QString& statement, QString& error) {
     return false;
 }
 
-// -1 when the record has no schema table yet.
-bool storedVersion(RecordConnection& connection, int& version, QString& error) {
+// 0 unless the table holds exactly one version.
+bool versionIn(RecordConnection& connection, const QString& table, int& version, QString& error) {
     QSqlQuery query(connection.database());
-    const QStringList tables = connection.database().tables();
-    if (!tables.contains(QStringLiteral("quendal_schema"))) {
-        version = -1;
-        // A line database may hold the line's other tables too; a station's file holds ours.
-        if (connection.kind() == RecordConnection::Local && !tables.isEmpty()) {
-            error = RecordCaptions::notARecord();
-            return false;
-        }
-        return true;
-    }
-    if (!run(query, QStringLiteral("SELECT version FROM quendal_schema"), error))
+    if (!run(query, QStringLiteral("SELECT count(*), min(version) FROM %1").arg(table), error))
         return false;
-    version = query.next() ? query.value(0).toInt() : 0;
+    query.next();
+    version = query.value(0).toInt() == 1 ? std::max(query.value(1).toInt(), 0) : 0;
     return true;
 }
 
-bool migrate(RecordConnection& connection, int from, QString& error) {
+// Later versions leave in "public" a quendal_schema that names them, so that a program knowing
+// only version 1 refuses the database instead of starting a new record beside the moved one.
+bool findInPublic(RecordConnection& connection, Found& found, RecordLayout::Tables& tables,
+                  QString& error) {
+    int version = 0;
+    if (!RecordLayout::read(connection, publicSchema, tables, error) ||
+        (tables.contains(schemaTable) &&
+         !versionIn(connection, publicSchema + QLatin1Char('.') + schemaTable, version, error)))
+        return false;
+    if (tables.contains(schemaTable) && version == 0) {
+        error = RecordCaptions::noVersion();
+        return false;
+    }
+    if (version == 1)
+        found = {1, true};
+    return true;
+}
+
+// The record and its version. One that is newer, or whose tables are not ours, is refused.
+bool find(RecordConnection& connection, Found& found, QString& error) {
+    const bool local = connection.kind() == RecordConnection::Local;
+    found = {};
+    RecordLayout::Tables tables;
+    if (!RecordLayout::read(connection, RecordSchema::lineSchema(), tables, error))
+        return false;
+    if (tables.contains(schemaTable)) {
+        if (!versionIn(connection, schemaTable, found.version, error))
+            return false;
+        if (found.version == 0) {
+            error = RecordCaptions::noVersion();
+            return false;
+        }
+    } else if (!tables.isEmpty()) {
+        error = local ? RecordCaptions::notARecord()
+                      : RecordCaptions::foreignSchema(RecordSchema::lineSchema());
+        return false;
+    } else if (!local && !findInPublic(connection, found, tables, error)) {
+        return false;
+    }
+    if (found.version > RecordSchema::knownVersion()) {
+        error = RecordCaptions::newerSchema(found.version, RecordSchema::knownVersion());
+        return false;
+    }
+    return found.version < 0 || RecordLayout::check(tables, local, found.version, error);
+}
+
+// CREATE SCHEMA IF NOT EXISTS asks for the right to create schemas even when it exists, which
+// a role given a schema made for it lacks.
+bool makeLineSchema(RecordConnection& connection, QString& error) {
+    QSqlQuery query(connection.database());
+    query.prepare(QStringLiteral("SELECT count(*) FROM pg_catalog.pg_namespace WHERE nspname = ?"));
+    query.addBindValue(RecordSchema::lineSchema());
+    if (!query.exec() || !query.next()) {
+        error = causeOf(query.lastError());
+        return false;
+    }
+    return query.value(0).toInt() > 0 ||
+           run(query, QStringLiteral("CREATE SCHEMA %1").arg(RecordSchema::lineSchema()), error);
+}
+
+// The rows stay as they are; indexes, keys and the identity's sequence move with their tables.
+bool moveOutOfPublic(QSqlQuery& query, QString& error) {
+    for (const char* table : {"run", "terminal_run", "step", "failure"})
+        if (!run(query,
+                 QStringLiteral("ALTER TABLE public.%1 SET SCHEMA %2")
+                     .arg(QLatin1String(table), RecordSchema::lineSchema()),
+                 error))
+            return false;
+    return run(query, QStringLiteral("CREATE TABLE quendal_schema (version INTEGER NOT NULL)"),
+               error) &&
+           run(query, QStringLiteral("INSERT INTO quendal_schema (version) VALUES (1)"), error) &&
+           run(query,
+               QStringLiteral("UPDATE public.quendal_schema SET version = %1")
+                   .arg(RecordSchema::knownVersion()),
+               error);
+}
+
+bool migrate(RecordConnection& connection, const Found& found, QString& error) {
     QSqlQuery query(connection.database());
     const QList<QStringList> steps = migrations(connection.kind());
-    if (from < 0 &&
+    if (connection.kind() == RecordConnection::Line && !makeLineSchema(connection, error))
+        return false;
+    if (found.inPublic && !moveOutOfPublic(query, error))
+        return false;
+    if (found.version < 0 &&
         (!run(query, QStringLiteral("CREATE TABLE quendal_schema (version INTEGER NOT NULL)"),
               error) ||
          !run(query, QStringLiteral("INSERT INTO quendal_schema (version) VALUES (0)"), error)))
         return false;
-    for (int next = std::max(from, 0) + 1; next <= steps.size(); ++next) {
+    for (int next = std::max(found.version, 0) + 1; next <= steps.size(); ++next) {
         for (const QString& statement : steps[next - 1])
             if (!run(query, statement, error))
                 return false;
@@ -119,7 +204,7 @@ bool migrate(RecordConnection& connection, int from, QString& error) {
     return true;
 }
 
-// Two stations meeting an empty line database at once create its tables one after the other.
+// Two stations meeting an empty or older line database bring it up to date one after the other.
 bool lockAgainstOtherCreators(RecordConnection& connection, QString& error) {
     if (connection.kind() == RecordConnection::Local)
         return true;
@@ -129,29 +214,25 @@ bool lockAgainstOtherCreators(RecordConnection& connection, QString& error) {
 
 } // namespace
 
+QString RecordSchema::lineSchema() {
+    return QStringLiteral("quendal");
+}
+
 int RecordSchema::knownVersion() {
     return int(migrations(RecordConnection::Local).size());
 }
 
+// Creating and migrating are one transaction each: one that fails leaves nothing behind.
 bool RecordSchema::prepare(RecordConnection& connection, QString& error) {
-    int version = 0;
-    if (!storedVersion(connection, version, error))
+    Found found;
+    if (!find(connection, found, error))
         return false;
-    if (version > knownVersion()) {
-        error = RecordCaptions::newerSchema(version, knownVersion());
-        return false;
-    }
-    if (version == knownVersion())
+    if (found.version == knownVersion())
         return true;
-    if (!connection.beginWriting(error) || !lockAgainstOtherCreators(connection, error) ||
-        !storedVersion(connection, version, error))
+    if (!connection.beginWriting(error))
         return false;
-    if (version > knownVersion()) {
-        connection.rollback();
-        error = RecordCaptions::newerSchema(version, knownVersion());
-        return false;
-    }
-    if (version < knownVersion() && !migrate(connection, version, error)) {
+    if (!lockAgainstOtherCreators(connection, error) || !find(connection, found, error) ||
+        (found.version < knownVersion() && !migrate(connection, found, error))) {
         connection.rollback();
         return false;
     }
@@ -159,10 +240,12 @@ bool RecordSchema::prepare(RecordConnection& connection, QString& error) {
 }
 
 bool RecordSchema::readableVersion(RecordConnection& connection, int& version, QString& error) {
-    if (!storedVersion(connection, version, error))
+    Found found;
+    if (!find(connection, found, error))
         return false;
-    if (version <= knownVersion())
+    version = found.version;
+    if (!found.inPublic)
         return true;
-    error = RecordCaptions::newerSchema(version, knownVersion());
+    error = RecordCaptions::migrateFirst(found.version, knownVersion());
     return false;
 }

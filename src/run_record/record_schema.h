@@ -9,15 +9,20 @@ class RecordConnection;
 // is a migration with the next version number.
 namespace RecordSchema {
 
+// The PostgreSQL schema that holds the line database's tables, apart from other programs'.
+QString lineSchema();
+
 // The newest schema this program knows.
 int knownVersion();
 
-// Brings the record to the known version, creating the tables in an empty one. A record with
-// a newer schema is refused and left as it is. False with the cause in `error`.
+// Brings the record to the known version, creating the tables in an empty one, and moves a
+// line database of version 1 out of "public". A record with a newer schema, or with tables
+// that are not ours, is refused and left as it is. False with the cause in `error`.
 bool prepare(RecordConnection& connection, QString& error);
 
 // The version a record holds, read without changing anything: -1 when it has no tables yet.
-// A newer schema than this program knows is refused. False with the cause in `error`.
+// An older version reads as it is; a line database still in "public", a newer schema and
+// tables that are not ours are refused. False with the cause in `error`.
 bool readableVersion(RecordConnection& connection, int& version, QString& error);
 
 } // namespace RecordSchema

@@ -152,7 +152,7 @@ TEST_F(RecordedRuns, ReadBackAsReportedFromTheStationAndTheLineWithQuotesStoredV
     ASSERT_EQ(line.size(), 2);
     EXPECT_EQ(line[0].run.started, station[0].run.started);
     EXPECT_TRUE(line[0].terminal.unit == serial || line[1].terminal.unit == serial);
-    EXPECT_EQ(server.runSql("SELECT count(*) FROM failure"), "1");
+    EXPECT_EQ(server.runSql("SELECT count(*) FROM quendal.failure"), "1");
     // The reading commands ask the line database, with the serial bound as it was written.
     const QJsonArray history = asked({"--history", serial, "--database", server.uri()}).array();
     ASSERT_EQ(history.size(), 1);
@@ -290,18 +290,21 @@ TEST_F(RecordedRuns, AForwardKilledMidwayLeavesNoHalfRecordAndIsCompletedOnce) {
     ::kill(pid_t(quendal.process.processId()), SIGKILL);
     quendal.process.waitForFinished();
     EXPECT_GT(there, 0);
-    EXPECT_LT(server.runSql("SELECT count(*) FROM terminal_run").toInt(), filled);
-    const QString halves = "SELECT (SELECT count(*) FROM terminal_run t WHERE (SELECT count(*) "
-                           "FROM step s WHERE s.terminal_run_id = t.id) <> 7) + (SELECT "
-                           "count(*) FROM run r WHERE NOT EXISTS (SELECT 1 FROM terminal_run t "
-                           "WHERE t.run_id = r.run_id))";
+    EXPECT_LT(server.runSql("SELECT count(*) FROM quendal.terminal_run").toInt(), filled);
+    const QString halves =
+        "SELECT (SELECT count(*) FROM quendal.terminal_run t WHERE (SELECT count(*) "
+        "FROM quendal.step s WHERE s.terminal_run_id = t.id) <> 7) + (SELECT "
+        "count(*) FROM quendal.run r WHERE NOT EXISTS (SELECT 1 FROM quendal.terminal_run t "
+        "WHERE t.run_id = r.run_id))";
     EXPECT_EQ(server.runSql(halves), "0");
 
     EXPECT_EQ(RunRecorder({local(), server.uri()}).forwardAll().error, "");
     EXPECT_EQ(server.runSql(halves), "0");
-    EXPECT_EQ(server.runSql("SELECT count(*), count(DISTINCT (run_id, port)) FROM terminal_run"),
-              QStringLiteral("%1|%1").arg(filled + 1));
-    EXPECT_EQ(server.runSql("SELECT count(*) FROM step"), QString::number(7 * (filled + 1)));
+    EXPECT_EQ(
+        server.runSql("SELECT count(*), count(DISTINCT (run_id, port)) FROM quendal.terminal_run"),
+        QStringLiteral("%1|%1").arg(filled + 1));
+    EXPECT_EQ(server.runSql("SELECT count(*) FROM quendal.step"),
+              QString::number(7 * (filled + 1)));
 }
 
 TEST_F(RecordedRuns, ANewerSchemaIsRefusedAndLeftAsItIs) {
@@ -329,14 +332,14 @@ TEST_F(RecordedRuns, ANewerSchemaIsRefusedAndLeftAsItIs) {
         QString error;
         ASSERT_TRUE(line.open(error) && LineDatabase::prepare(line, error));
     }
-    server.runSql("UPDATE quendal_schema SET version = 99");
+    server.runSql("UPDATE quendal.quendal_schema SET version = 99");
     const Outcome newerThere = runQuendal({"--device", path(sim), "--database", server.uri()});
     EXPECT_EQ(newerThere.status, 0);
     EXPECT_TRUE(newerThere.err.contains("warten: 1 (") &&
                 newerThere.err.contains("Schema-Version 99") && newerThere.err.contains(known))
         << newerThere.err.toStdString();
     EXPECT_EQ(recorded(RecordConnection::Local, local()).size(), 1);
-    EXPECT_EQ(server.runSql("SELECT count(*) FROM terminal_run"), "0");
+    EXPECT_EQ(server.runSql("SELECT count(*) FROM quendal.terminal_run"), "0");
 }
 
 // As root the run drops to nobody, in folders it may use, so that the file's mode counts.
