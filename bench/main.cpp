@@ -113,7 +113,7 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
         QStringLiteral("record"),
         QStringLiteral("measure the run record instead: its share of a 16-terminal batch, "
                        "--history, --yield and the yield page over 200,000 runs, forwarding "
-                       "10,000"));
+                       "10,000, a line database that never answers"));
     const QCommandLineOption writeRecord(
         QStringLiteral("write-record"),
         QStringLiteral("only write a generated run record of 20,000 runs to FILE, as a quarter "

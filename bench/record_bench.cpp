@@ -5,6 +5,7 @@
 #include "pg_server.h"
 #include "record_generator.h"
 #include "run_record/run_recorder.h"
+#include "silent_server.h"
 #include "sim_process.h"
 
 #include <QCoreApplication>
@@ -155,11 +156,32 @@ bool addForwarding(std::vector<Figure>& figures, const QString& folder) {
     return waiting.isEmpty();
 }
 
+// What a line database that accepts and never answers adds to a run, beside a run without
+// one; each round with a station file of its own, which has not found the line away yet.
+void addHangingLine(std::vector<Figure>& figures, int rounds, const QString& folder) {
+    SimProcess sim(beside("zr-terminal-sim"), {});
+    const SilentServer silent;
+    const QStringList run{"--run", "--device", sim.slavePath(), "--unit",
+                          sim.slavePath() + "=SN-H"};
+    Figure extra{"record.line_hanging_extra", "ms", {}, "<= 2000"};
+    for (int round = 0; round < rounds; ++round) {
+        qputenv("XDG_DATA_HOME",
+                QStringLiteral("%1/hanging/%2").arg(folder).arg(round).toLocal8Bit());
+        const ChildUsage alone = runHeadless(beside("quendal"), run, folder);
+        const ChildUsage hanging =
+            runHeadless(beside("quendal"), run + QStringList{"--database", silent.uri()}, folder);
+        extra.values.push_back(hanging.wallMs - alone.wallMs);
+    }
+    qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
+    figures.push_back(extra);
+}
+
 } // namespace
 
 int benchmarkRecord(int rounds, bool json, const QString& folder) {
     std::vector<Figure> figures;
     addRecordingShare(figures, rounds, folder);
+    addHangingLine(figures, rounds, folder);
     bool complete = addQueries(figures, rounds, folder);
     complete = addYieldPage(figures, rounds, folder) && complete;
     complete = addForwarding(figures, folder) && complete;

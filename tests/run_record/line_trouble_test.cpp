@@ -4,6 +4,7 @@
 #include "run_record/record_connection.h"
 #include "run_record/record_reader.h"
 #include "run_record/record_writer.h"
+#include "silent_server.h"
 #include "sim/pty_terminal.h"
 
 #include <QDir>
@@ -21,8 +22,6 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -30,31 +29,6 @@ namespace {
 QString local() {
     return LocalRecord::defaultPath();
 }
-
-// A TCP port whose kernel completes every connection and nobody ever answers: a line
-// database that accepts and then hangs.
-class SilentServer {
-public:
-    SilentServer() {
-        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        ::bind(socket_, reinterpret_cast<sockaddr*>(&address), size);
-        ::listen(socket_, 64);
-        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &size);
-        port_ = ntohs(address.sin_port);
-    }
-    ~SilentServer() { ::close(socket_); }
-    QString uri(const QString& query) const {
-        return QStringLiteral("postgresql://station@127.0.0.1:%1/quendal%2").arg(port_).arg(query);
-    }
-
-private:
-    int socket_ = -1;
-    int port_ = 0;
-};
 
 // `quendal --run` on one simulated terminal for unit `unit`, its output read as it comes.
 struct StationRun {
@@ -174,13 +148,13 @@ TEST_F(LineTrouble, ALineThatRefusesOrHangsNeitherHoldsUpARunNorCostsItsRecord) 
             database = "postgresql://station@127.0.0.1:1/quendal";
             break;
         case Trouble::Silent:
-            database = silent.uri("");
+            database = silent.uri();
             break;
         case Trouble::SilentForEver:
             database = silent.uri("?connect_timeout=0");
             break;
         case Trouble::SilentByEnvironment:
-            database = silent.uri("");
+            database = silent.uri();
             environment << "PGCONNECT_TIMEOUT=0";
             break;
         case Trouble::Locked:
