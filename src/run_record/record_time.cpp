@@ -10,13 +10,10 @@ QString RecordTime::text(const QDateTime& time) {
     return time.toUTC().toString(format);
 }
 
-// Date and time read apart and put together in UTC: read as local time, an hour that the
-// clock change skips there would not exist.
+// Read as ISO 8601, whose 'Z' makes it UTC from the start: read as local time, an hour that
+// the clock change skips there would not exist.
 QDateTime RecordTime::parse(const QString& text) {
-    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
-    const QTime time = QTime::fromString(text.mid(11, 12), QStringLiteral("HH:mm:ss.zzz"));
-    if (text.size() != 24 || text.at(10) != QLatin1Char('T') || !text.endsWith(QLatin1Char('Z')) ||
-        !date.isValid() || !time.isValid())
+    if (text.size() != 24 || !text.endsWith(QLatin1Char('Z')))
         return {};
-    return QDateTime(date, time, QTimeZone::utc());
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
