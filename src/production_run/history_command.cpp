@@ -8,6 +8,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +54,18 @@ QStringList notPassed(const TerminalRun& terminal, bool translated) {
     return rows;
 }
 
+// Columns stand two spaces apart: a field that would read as two columns, or as none, is
+// quoted, its quotes doubled.
+QString column(const QString& text) {
+    const bool plain = !text.isEmpty() && !text.contains(QLatin1String("  ")) &&
+                       !text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')) &&
+                       !text.startsWith(QLatin1Char('"'));
+    return plain
+               ? text
+               : QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                     QLatin1Char('"');
+}
+
 QString textLine(const RecordedRun& recorded) {
     const TerminalRun& terminal = recorded.terminal;
     QStringList fields{
@@ -63,6 +76,7 @@ QString textLine(const RecordedRun& recorded) {
         orDash(attemptText(terminal)),
         Captions::verdictWord(terminal.verdict)};
     fields << notPassed(terminal, true);
+    std::transform(fields.begin(), fields.end(), fields.begin(), column);
     return fields.join(QStringLiteral("  ")) + QLatin1Char('\n');
 }
 

@@ -141,8 +141,8 @@ QDateTime RecordCommandLine::parseTime(const QString& text, bool through) {
     static const QRegularExpression dateAlone(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
     if (dateAlone.match(text).hasMatch()) {
         const QDate date = QDate::fromString(text, Qt::ISODate);
-        return date.isValid() ? QDateTime(through ? date.addDays(1) : date, QTime(0, 0))
-                              : QDateTime();
+        // A day whose midnight a clock change skips starts at its first moment that exists.
+        return date.isValid() ? (through ? date.addDays(1) : date).startOfDay() : QDateTime();
     }
     const QDateTime time = QDateTime::fromString(text, Qt::ISODate);
     // The record keeps milliseconds.

@@ -36,9 +36,9 @@ QString valueOf(const QCommandLineParser& parser, const QString& name);
 std::optional<RecordQueryOptions> read(const QCommandLineParser& parser, RecordCommand command,
                                        QString& error);
 
-// "2026-12-01" (its local midnight) or an ISO 8601 date and time, with or without an offset;
-// invalid when it is neither. `through` gives the first moment after what the text names
-// instead: the midnight that ends a date alone, a millisecond after a time.
+// "2026-12-01" (its first local moment) or an ISO 8601 date and time, with or without an
+// offset; invalid when it is neither. `through` gives the first moment after what the text
+// names instead: the start of the next day for a date alone, a millisecond after a time.
 QDateTime parseTime(const QString& text, bool through);
 
 } // namespace RecordCommandLine

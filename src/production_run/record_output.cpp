@@ -5,9 +5,21 @@
 #include <QSaveFile>
 #include <cstdio>
 
+namespace {
+
+// A spreadsheet takes a cell that begins with one of these for a formula and runs it.
+bool startsAFormula(const QString& field) {
+    static const QString starters = QStringLiteral("=+-@\t\r");
+    return !field.isEmpty() && starters.contains(field.front());
+}
+
+} // namespace
+
 QString RecordOutput::csvLine(const QStringList& fields) {
     QStringList quoted;
     for (QString field : fields) {
+        if (startsAFormula(field))
+            field.prepend(QLatin1Char('\''));
         if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
             field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
             field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +

@@ -7,7 +7,8 @@
 namespace RecordOutput {
 
 // One CSV line after RFC 4180: a field holding a comma, a quote or a line break is quoted,
-// its quotes doubled.
+// its quotes doubled. A field a spreadsheet would run as a formula (one beginning with '=',
+// '+', '-', '@', a tab or a carriage return) gets a leading "'" first.
 QString csvLine(const QStringList& fields);
 
 void print(const QString& text);

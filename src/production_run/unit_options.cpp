@@ -65,6 +65,23 @@ bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QSt
     return error.isEmpty();
 }
 
+// Any character that shows, emoji and other characters beyond 16 bits included; the plain
+// space is the one separator a name may hold.
+bool isNameCharacter(char32_t c) {
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return false;
+    case QChar::Separator_Space:
+        return c == U' ';
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 void UnitOptions::addOptions(QCommandLineParser& parser) {
@@ -94,13 +111,14 @@ void UnitOptions::addOptions(QCommandLineParser& parser) {
 }
 
 QString UnitOptions::nameProblem(const QString& text) {
-    if (text.isEmpty() || text.size() > longestName)
+    const QList<uint> characters = text.toUcs4();
+    if (characters.isEmpty() || characters.size() > longestName)
         return QCoreApplication::translate("CommandLine", "1 bis %1 Zeichen erwartet")
             .arg(longestName);
-    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); }))
+    if (!std::all_of(characters.begin(), characters.end(), isNameCharacter))
         return QCoreApplication::translate("CommandLine",
                                            "nur druckbare Zeichen, keine Steuerzeichen");
-    if (text.front().isSpace() || text.back().isSpace())
+    if (characters.front() == U' ' || characters.back() == U' ')
         return QCoreApplication::translate("CommandLine", "kein Leerzeichen am Anfang oder Ende");
     return {};
 }

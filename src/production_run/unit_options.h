@@ -12,8 +12,9 @@ namespace UnitOptions {
 
 void addOptions(QCommandLineParser& parser);
 
-// A serial number, station or operator: 1 to 64 printable characters, no space at either
-// end. Returns the reason when `text` is none, else nothing.
+// A serial number, station or operator: 1 to 64 characters (code points), none of them a
+// control, format or separator character but the space, and no space at either end.
+// Returns the reason when `text` is none, else nothing.
 QString nameProblem(const QString& text);
 
 // Reads --unit, --station, --operator and --database into `options`, whose terminals are

@@ -7,10 +7,17 @@
 // ~/.pgpass or PGPASSWORD, not on a command line or in a settings file.
 namespace LineAddress {
 
-// The options as "key='value'" pairs separated by ';', or nothing with the cause in `error`.
-QString connectOptions(const QString& uri, QString& error);
+// A recording connection must never hold a run up; a reading one may take its time.
+enum class Use { Recording, Reading };
 
-// The address as messages name it: without a password, should one have been given.
+// The options as "key='value'" pairs separated by ';', or nothing with the cause in `error`.
+QString connectOptions(const QString& uri, Use use, QString& error);
+
+// The address as messages name it: every password in it, in whatever form, masked.
 QString shown(const QString& uri);
+
+// `text` with every password of `uri` masked, as written there and as libpq reads it: for
+// the words of libpq or the driver that a message passes on.
+QString masked(const QString& text, const QString& uri);
 
 } // namespace LineAddress

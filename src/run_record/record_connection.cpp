@@ -13,8 +13,32 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
+
+constexpr QFileDevice::Permissions ownerOnly =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
+// The folders made for the record are its owner's alone; those already there stay as they are.
+bool makeFolder(const QString& folder) {
+    if (QFileInfo(folder).isDir())
+        return true;
+    const QString parent = QFileInfo(folder).absolutePath();
+    return parent != folder && makeFolder(parent) &&
+           (QDir().mkdir(folder, ownerOnly) || QFileInfo(folder).isDir());
+}
+
+// SQLite gives the -wal and -shm files the record's mode, so a record made empty here first
+// keeps all three from others. A file already there keeps its mode; one that cannot be made
+// is left to SQLite, which names the cause.
+void makeOwnersFile(const QString& file) {
+    const int fd = ::open(QFile::encodeName(file).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+}
 
 QString uniqueName() {
     static QAtomicInt counter;
@@ -23,8 +47,8 @@ QString uniqueName() {
 
 } // namespace
 
-RecordConnection::RecordConnection(Kind kind, const QString& place)
-    : kind_(kind), place_(place), name_(uniqueName()) {}
+RecordConnection::RecordConnection(Kind kind, const QString& place, LineAddress::Use use)
+    : kind_(kind), place_(place), use_(use), name_(uniqueName()) {}
 
 RecordConnection::~RecordConnection() {
     if (database_.isValid())
@@ -37,13 +61,14 @@ bool RecordConnection::open(QString& error) {
     return kind_ == Local ? openLocal(error) : openLine(error);
 }
 
-// The folder is made when missing; the file itself only by SQLite, which never overwrites
-// a file that is not a database of its own.
+// The folder and an empty file are made when missing; SQLite never overwrites a file that
+// is not a database of its own.
 bool RecordConnection::openLocal(QString& error) {
-    if (!QDir().mkpath(QFileInfo(place_).absolutePath())) {
+    if (!makeFolder(QFileInfo(place_).absolutePath())) {
         error = RecordCaptions::folderNotMade(QFileInfo(place_).absolutePath());
         return false;
     }
+    makeOwnersFile(place_);
     database_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     if (!database_.isValid()) {
         error = RecordCaptions::driverMissing(QStringLiteral("QSQLITE"));
@@ -60,7 +85,7 @@ bool RecordConnection::openLocal(QString& error) {
 }
 
 bool RecordConnection::openLine(QString& error) {
-    const QString options = LineAddress::connectOptions(place_, error);
+    const QString options = LineAddress::connectOptions(place_, use_, error);
     if (options.isEmpty())
         return false;
     database_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
@@ -70,7 +95,7 @@ bool RecordConnection::openLine(QString& error) {
     }
     database_.setConnectOptions(options);
     if (!database_.open()) {
-        error = causeOf(database_.lastError());
+        error = LineAddress::masked(causeOf(database_.lastError()), place_);
         return false;
     }
     // The statements are the station file's; the schema keeps them off other programs' tables.

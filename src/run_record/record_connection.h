@@ -1,16 +1,19 @@
 #pragma once
 
+#include "line_address.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
 // One connection to a record, made on and used by the calling thread alone, as Qt SQL asks,
 // and removed again when it goes out of scope. A path opens the local SQLite record; a
-// postgresql:// URI opens the line database.
+// postgresql:// URI opens the line database, bounded as `use` needs.
 class RecordConnection {
 public:
     enum Kind { Local, Line };
 
-    RecordConnection(Kind kind, const QString& place);
+    RecordConnection(Kind kind, const QString& place,
+                     LineAddress::Use use = LineAddress::Use::Recording);
     ~RecordConnection();
     RecordConnection(const RecordConnection&) = delete;
     RecordConnection& operator=(const RecordConnection&) = delete;
@@ -32,6 +35,7 @@ private:
 
     Kind kind_;
     QString place_;
+    LineAddress::Use use_;
     QString name_;
     QSqlDatabase database_;
 };

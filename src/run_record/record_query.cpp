@@ -62,8 +62,9 @@ RecordReader::Selection selectionOf(const RecordFilter& filter) {
 }
 
 RecordQuery::RecordQuery(bool line, const QString& place)
-    : connection_(std::make_unique<RecordConnection>(
-          line ? RecordConnection::Line : RecordConnection::Local, place)),
+    : connection_(std::make_unique<RecordConnection>(line ? RecordConnection::Line
+                                                          : RecordConnection::Local,
+                                                     place, LineAddress::Use::Reading)),
       shownPlace_(line ? LineAddress::shown(place) : place),
       // SQLite would make the file just to find it empty.
       empty_(!line && !QFileInfo::exists(place)) {}
