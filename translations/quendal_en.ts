@@ -674,6 +674,46 @@
         <source>Schnittstelle nicht geöffnet</source>
         <translation>Port not opened</translation>
     </message>
+    <message>
+        <source>durch ein Signal unterbrochen</source>
+        <translation>interrupted by a signal</translation>
+    </message>
+    <message>
+        <source>dieses Programm kennt den Namen „%1“ nicht</source>
+        <translation>this program does not know the name “%1”</translation>
+    </message>
+    <message>
+        <source>keine Antwort innerhalb von %1 ms</source>
+        <translation>no answer within %1 ms</translation>
+    </message>
+    <message>
+        <source>zuletzt %1 nicht erreicht (%2); der nächste Lauf versucht es nach einer Minute wieder, quendal --forward sofort</source>
+        <translation>not reached at %1 (%2); the next run tries again after a minute, quendal --forward at once</translation>
+    </message>
+    <message>
+        <source>beiseitegelegt, nur in der Aufzeichnung der Station: Lauf %1, %2, Einheit „%3“: %4</source>
+        <translation>set aside, only in the station&apos;s record: run %1, %2, unit “%3”: %4</translation>
+    </message>
+    <message>
+        <source>der Aufzeichnung fehlt die Tabelle %1; sie ist nicht von diesem Programm angelegt und bleibt unverändert</source>
+        <translation>the record lacks the table %1; it was not made by this program and is left as it is</translation>
+    </message>
+    <message>
+        <source>der Tabelle %1 der Aufzeichnung fehlt die Spalte %2; sie ist nicht von diesem Programm angelegt und bleibt unverändert</source>
+        <translation>the record&apos;s table %1 lacks the column %2; it was not made by this program and is left as it is</translation>
+    </message>
+    <message>
+        <source>die Tabelle quendal_schema nennt keine gültige Schema-Version; die Aufzeichnung bleibt unverändert</source>
+        <translation>the table quendal_schema names no valid schema version; the record is left as it is</translation>
+    </message>
+    <message>
+        <source>das Schema %1 der Liniendatenbank enthält Tabellen, aber keine Aufzeichnung; es bleibt unverändert</source>
+        <translation>the line database&apos;s schema %1 holds tables but no record; it is left as it is</translation>
+    </message>
+    <message>
+        <source>die Liniendatenbank hat noch die Schema-Version %1 im Schema public; ein schreibender Befehl wie quendal --forward bringt sie auf die Version %2 im Schema quendal, erst dann ist sie lesbar</source>
+        <translation>the line database still has schema version %1 in the schema public; a writing command such as quendal --forward brings it to version %2 in the schema quendal, only then can it be read</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
