@@ -117,45 +117,29 @@ protected:
     void SetUp() override { QDir(QFileInfo(local()).path()).removeRecursively(); }
 };
 
-enum class Trouble { Refusing, Silent, SilentForEver, SilentByEnvironment, Locked };
+enum class Trouble { Refusing, Silent, SilentForEver, SilentByEnvironment, Locked, StationLocked };
 
-struct TroubleCase {
-    const char* name;
-    Trouble trouble;
-};
+// What a run meets: the line database's address, and whatever holds things up meanwhile.
+struct Meets {
+    SilentServer silent;
+    std::unique_ptr<PgServer> server;
+    std::unique_ptr<RecordConnection> lock;
+    QString database;
+    QStringList environment;
 
-const TroubleCase troubles[] = {
-    {"nothing listens", Trouble::Refusing},
-    {"accepts, never answers", Trouble::Silent},
-    {"never answers, connect_timeout=0", Trouble::SilentForEver},
-    {"never answers, PGCONNECT_TIMEOUT=0", Trouble::SilentByEnvironment},
-    {"terminal_run locked by another session", Trouble::Locked},
-};
-
-} // namespace
-
-// Generous bounds: a run held up by the line waited for ever, or 30 s, before.
-TEST_F(LineTrouble, ALineThatRefusesOrHangsNeitherHoldsUpARunNorCostsItsRecord) {
-    for (const TroubleCase& c : troubles) {
-        SetUp();
-        SilentServer silent;
-        std::unique_ptr<PgServer> server;
-        std::unique_ptr<RecordConnection> lock;
-        QString database;
-        QStringList environment;
-        switch (c.trouble) {
+    explicit Meets(Trouble trouble) {
+        switch (trouble) {
         case Trouble::Refusing:
             database = "postgresql://station@127.0.0.1:1/quendal";
             break;
+        case Trouble::SilentByEnvironment:
+            environment << "PGCONNECT_TIMEOUT=0";
+            [[fallthrough]];
         case Trouble::Silent:
             database = silent.uri();
             break;
         case Trouble::SilentForEver:
             database = silent.uri("?connect_timeout=0");
-            break;
-        case Trouble::SilentByEnvironment:
-            database = silent.uri();
-            environment << "PGCONNECT_TIMEOUT=0";
             break;
         case Trouble::Locked:
             server = std::make_unique<PgServer>();
@@ -163,64 +147,66 @@ TEST_F(LineTrouble, ALineThatRefusesOrHangsNeitherHoldsUpARunNorCostsItsRecord) 
             lock = lockedLine(*server);
             database = server->uri();
             break;
+        case Trouble::StationLocked:
+            lock = std::make_unique<RecordConnection>(RecordConnection::Local, local());
+            QString error;
+            EXPECT_TRUE(lock->open(error) && LocalRecord::prepare(*lock, error) &&
+                        lock->beginWriting(error))
+                << error.toStdString();
+            break;
         }
-        StationRun run(database, "ZR-1", environment);
-        ASSERT_TRUE(run.printed("Ergebnis: ")) << c.name;
+    }
+};
+
+} // namespace
+
+// Generous bounds: a run held up by the line waited for ever, or 30 s, before.
+TEST_F(LineTrouble, ALineThatRefusesOrHangsNeitherHoldsUpARunNorCostsItsRecord) {
+    for (const auto& [name, trouble] :
+         {std::pair{"nothing listens", Trouble::Refusing},
+          {"accepts, never answers", Trouble::Silent},
+          {"never answers, connect_timeout=0", Trouble::SilentForEver},
+          {"never answers, PGCONNECT_TIMEOUT=0", Trouble::SilentByEnvironment},
+          {"terminal_run locked by another session", Trouble::Locked}}) {
+        SetUp();
+        const Meets meets(trouble);
+        StationRun run(meets.database, "ZR-1", meets.environment);
+        ASSERT_TRUE(run.printed("Ergebnis: ")) << name;
         QElapsedTimer afterVerdict;
         afterVerdict.start();
-        ASSERT_TRUE(run.finished(15'000)) << c.name;
-        EXPECT_LT(afterVerdict.elapsed(), 10'000) << c.name;
-        EXPECT_EQ(run.process.exitCode(), 0) << c.name;
-        const QString err = run.err();
-        EXPECT_TRUE(err.contains("warten: 1 (")) << c.name << err.toStdString();
-        EXPECT_EQ(run.terminal().value("verdict").toString(), "passed") << c.name;
-        EXPECT_EQ(waitingHere(), 1) << c.name;
-
+        ASSERT_TRUE(run.finished(15'000)) << name;
+        EXPECT_LT(afterVerdict.elapsed(), 10'000) << name;
+        EXPECT_EQ(run.process.exitCode(), 0) << name;
+        EXPECT_TRUE(run.err().contains("warten: 1 (")) << name;
+        EXPECT_EQ(run.terminal().value("verdict").toString(), "passed") << name;
+        EXPECT_EQ(waitingHere(), 1) << name;
+        if (trouble != Trouble::SilentForEver)
+            continue;
         // The next run does not wait for the line again.
-        if (c.trouble == Trouble::SilentForEver) {
-            StationRun next(database, "ZR-1");
-            ASSERT_TRUE(next.finished(15'000));
-            EXPECT_TRUE(next.err().contains("nach einer Minute")) << c.name;
-            EXPECT_EQ(next.terminal().value("attempt").toInt(), 2);
-        }
+        StationRun next(meets.database, "ZR-1");
+        ASSERT_TRUE(next.finished(15'000));
+        EXPECT_TRUE(next.err().contains("nach einer Minute")) << name;
+        EXPECT_EQ(next.terminal().value("attempt").toInt(), 2);
     }
 }
 
 // A signal ends the wait for the station's lock, for a connect and for a statement.
 TEST_F(LineTrouble, ASignalEndsEveryWaitForTheRecordWithStatusFour) {
-    enum class Waits { StationLock, Connect, Statement };
     struct Case {
         const char* name;
-        Waits waits;
+        Trouble trouble;
         const char* signalAfter;
         const char* told;
     };
-    for (const Case& c : {Case{"station's file locked", Waits::StationLock, "Festtext-Test",
+    for (const Case& c : {Case{"station's file locked", Trouble::StationLocked, "Festtext-Test",
                                "nicht geschrieben: durch ein Signal unterbrochen"},
-                          Case{"line never answers", Waits::Connect,
+                          Case{"line never answers", Trouble::SilentForEver,
                                "Ergebnis: ", "warten: 1 (durch ein Signal unterbrochen)"},
-                          Case{"line statement waits for a lock", Waits::Statement,
+                          Case{"line statement waits for a lock", Trouble::Locked,
                                "Ergebnis: ", "warten: 1 (durch ein Signal unterbrochen)"}}) {
         SetUp();
-        SilentServer silent;
-        std::unique_ptr<PgServer> server;
-        std::unique_ptr<RecordConnection> station, lock;
-        QString database;
-        if (c.waits == Waits::StationLock) {
-            station = std::make_unique<RecordConnection>(RecordConnection::Local, local());
-            QString error;
-            ASSERT_TRUE(station->open(error) && LocalRecord::prepare(*station, error) &&
-                        station->beginWriting(error))
-                << error.toStdString();
-        } else if (c.waits == Waits::Connect) {
-            database = silent.uri("?connect_timeout=0");
-        } else {
-            server = std::make_unique<PgServer>();
-            madeBy(*server);
-            lock = lockedLine(*server);
-            database = server->uri();
-        }
-        StationRun run(database, "ZR-2");
+        const Meets meets(c.trouble);
+        StationRun run(meets.database, "ZR-2");
         ASSERT_TRUE(run.printed(c.signalAfter)) << c.name;
         QThread::msleep(200);
         ::kill(pid_t(run.process.processId()), SIGTERM);
@@ -232,7 +218,8 @@ TEST_F(LineTrouble, ASignalEndsEveryWaitForTheRecordWithStatusFour) {
         EXPECT_TRUE(run.err().contains(c.told)) << c.name;
         const QJsonObject terminal = run.terminal();
         EXPECT_EQ(terminal.value("unit").toString(), "ZR-2") << c.name;
-        EXPECT_EQ(terminal.value("attempt").isNull(), c.waits == Waits::StationLock) << c.name;
+        EXPECT_EQ(terminal.value("attempt").isNull(), c.trouble == Trouble::StationLocked)
+            << c.name;
     }
 }
 
