@@ -15,8 +15,6 @@ const QString sinceOption = QStringLiteral("since");
 const QString untilOption = QStringLiteral("until");
 const QString formatOption = QStringLiteral("format");
 const QString outputOption = QStringLiteral("output");
-const QString stationOption = QStringLiteral("station");
-const QString databaseOption = QStringLiteral("database");
 
 bool readTime(const QCommandLineParser& parser, const QString& option, bool through,
               QDateTime& time, QString& error) {
@@ -156,8 +154,8 @@ QDateTime RecordCommandLine::parseTime(const QString& text, bool through) {
 std::optional<RecordQueryOptions> RecordCommandLine::read(const QCommandLineParser& parser,
                                                           RecordCommand command, QString& error) {
     RecordQueryOptions options;
-    if (!SingleOption::read(parser, databaseOption, options.database, error) ||
-        !SingleOption::read(parser, stationOption, options.filter.station, error) ||
+    if (!SingleOption::read(parser, QStringLiteral("database"), options.database, error) ||
+        !SingleOption::read(parser, QStringLiteral("station"), options.filter.station, error) ||
         !SingleOption::read(parser, outputOption, options.output, error) ||
         !readUnit(parser, command, options, error) ||
         !readTime(parser, sinceOption, false, options.filter.since, error) ||
