@@ -1,13 +1,13 @@
 #include "command_line.h"
 
 #include "operator_ui/qt_translation.h"
-#include "production_run/forward_command.h"
-#include "production_run/history_command.h"
 #include "production_run/production_run.h"
-#include "production_run/record_command_line.h"
 #include "production_run/run_options.h"
-#include "production_run/yield_command.h"
 #include "quendal_version.h"
+#include "record_commands/forward_command.h"
+#include "record_commands/history_command.h"
+#include "record_commands/record_command_line.h"
+#include "record_commands/yield_command.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/signal_exit.h"
 

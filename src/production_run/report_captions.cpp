@@ -7,11 +7,6 @@ QString Captions::reportNotWritten(const QString& target, const QString& reason)
         .arg(oneLine(target), reason);
 }
 
-QString Captions::outputNotWritten(const QString& file, const QString& reason) {
-    return QCoreApplication::translate("Captions", "Ausgabe %1 nicht geschrieben: %2")
-        .arg(oneLine(file), reason);
-}
-
 QString Captions::reportNoReader(int seconds) {
     return QCoreApplication::translate("Captions",
                                        "nach %1 s hatte ihn noch niemand zum Lesen geöffnet")

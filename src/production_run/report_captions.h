@@ -10,8 +10,6 @@ inline constexpr Caption reportWaitInterrupted{
     QT_TRANSLATE_NOOP("Captions", "das Warten auf den Leser wurde durch ein Signal beendet")};
 // "Bericht /srv/line/report.json nicht geschrieben: No space left on device"
 QString reportNotWritten(const QString& target, const QString& reason);
-// What --output names, when it could not be written whole.
-QString outputNotWritten(const QString& file, const QString& reason);
 QString reportNoReader(int seconds);
 QString reportReaderStalled(int seconds);
 

@@ -5,6 +5,7 @@
 #include "device_link/settings_store.h"
 #include "report_target.h"
 #include "test_sequence/captions.h"
+#include "test_sequence/single_option.h"
 #include "test_sequence/stored_port_settings.h"
 #include "unit_options.h"
 
@@ -150,16 +151,12 @@ bool reportBesideTerminals(const RunOptions& options, QString& error) {
 }
 
 bool readReport(const QCommandLineParser& parser, RunOptions& options, QString& error) {
-    const QStringList reports = parser.values(reportOption);
-    if (reports.size() > 1) {
+    if (!SingleOption::read(parser, reportOption, options.report, error)) {
         error = QCoreApplication::translate(
             "CommandLine", "--report ist mehrmals angegeben; es gibt einen Bericht");
         return false;
     }
-    if (reports.isEmpty())
-        return true;
-    options.report = reports.first();
-    if (options.report != QLatin1String("-"))
+    if (parser.isSet(reportOption) && options.report != QLatin1String("-"))
         error = ReportTarget::problem(options.report);
     return error.isEmpty();
 }

@@ -2,6 +2,7 @@
 
 #include "run_options.h"
 #include "test_sequence/captions.h"
+#include "test_sequence/single_option.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,21 +18,17 @@ const QString databaseOption = QStringLiteral("database");
 
 bool readName(const QCommandLineParser& parser, const QString& option, QString& value,
               QString& error) {
-    const QStringList values = parser.values(option);
-    if (values.size() > 1) {
-        error =
-            QCoreApplication::translate("CommandLine", "--%1 ist mehrmals angegeben").arg(option);
+    QString given;
+    if (!SingleOption::read(parser, option, given, error))
         return false;
-    }
-    if (values.isEmpty())
+    if (!parser.isSet(option))
         return true;
-    const QString problem = UnitOptions::nameProblem(values.first());
+    const QString problem = UnitOptions::nameProblem(given);
     if (!problem.isEmpty()) {
-        error =
-            QStringLiteral("--%1 %2: %3").arg(option, Captions::oneLine(values.first()), problem);
+        error = QStringLiteral("--%1 %2: %3").arg(option, Captions::oneLine(given), problem);
         return false;
     }
-    value = values.first();
+    value = given;
     return true;
 }
 
@@ -127,15 +124,7 @@ bool UnitOptions::read(const QCommandLineParser& parser, RunOptions& options, QS
     for (const QString& unit : parser.values(unitOption))
         if (!readUnit(unit, options, options.units, error))
             return false;
-    if (!readName(parser, stationOption, options.station, error) ||
-        !readName(parser, operatorOption, options.operatorName, error))
-        return false;
-    const QStringList databases = parser.values(databaseOption);
-    if (databases.size() > 1) {
-        error = QCoreApplication::translate("CommandLine", "--%1 ist mehrmals angegeben")
-                    .arg(databaseOption);
-        return false;
-    }
-    options.database = databases.value(0);
-    return true;
+    return readName(parser, stationOption, options.station, error) &&
+           readName(parser, operatorOption, options.operatorName, error) &&
+           SingleOption::read(parser, databaseOption, options.database, error);
 }

@@ -31,11 +31,7 @@ bool lockUnits(RecordConnection& line, const QList<RecordedRun>& runs, QString& 
         "SELECT COUNT(pg_advisory_xact_lock(hashtextextended(u, 0))) FROM (SELECT u FROM "
         "unnest(string_to_array(CAST(? AS TEXT), chr(31))) WITH ORDINALITY AS units (u, n) "
         "ORDER BY n) AS ordered"));
-    query.addBindValue(units.join(QChar(31)));
-    if (query.exec())
-        return true;
-    error = causeOf(query.lastError());
-    return false;
+    return exec(query, error, {units.join(QChar(31))});
 }
 
 // A refusal of the data itself, as opposed to one of the line, its load, its layout or the

@@ -20,13 +20,6 @@ namespace {
 
 constexpr int walRetryPauseMs = 10;
 
-bool exec(QSqlQuery& query, QString& error) {
-    if (query.exec())
-        return true;
-    error = causeOf(query.lastError());
-    return false;
-}
-
 // One prepared statement in a transaction of its own, which waits for other writers as
 // every transaction here does.
 bool writeAlone(RecordConnection& connection, QSqlQuery& query, QString& error) {
@@ -78,10 +71,7 @@ bool LocalRecord::prepare(RecordConnection& connection, QString& error) {
 // ending together would otherwise wait for sixteen flushes in a row.
 bool LocalRecord::syncLess(RecordConnection& connection, QString& error) {
     QSqlQuery query(connection.database());
-    if (query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
-        return true;
-    error = causeOf(query.lastError());
-    return false;
+    return exec(query, QStringLiteral("PRAGMA synchronous = NORMAL"), error);
 }
 
 bool LocalRecord::store(RecordConnection& connection, const RunIdentity& run, TerminalRun& terminal,
@@ -173,10 +163,8 @@ bool LocalRecord::attempts(RecordConnection& connection, const QString& runId,
 bool LocalRecord::lineAway(RecordConnection& connection, QDateTime& since, QString& cause,
                            QString& error) {
     QSqlQuery query(connection.database());
-    if (!query.exec(QStringLiteral("SELECT unreachable_since, cause FROM line_state"))) {
-        error = causeOf(query.lastError());
+    if (!exec(query, QStringLiteral("SELECT unreachable_since, cause FROM line_state"), error))
         return false;
-    }
     since = query.next() ? RecordTime::parse(query.value(0).toString()) : QDateTime();
     cause = since.isValid() ? query.value(1).toString() : QString();
     return true;

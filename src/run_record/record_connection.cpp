@@ -100,10 +100,8 @@ bool RecordConnection::openLine(QString& error) {
     }
     // The statements are the station file's; the schema keeps them off other programs' tables.
     QSqlQuery path(database_);
-    if (path.exec(QStringLiteral("SET search_path TO %1").arg(RecordSchema::lineSchema())))
-        return true;
-    error = causeOf(path.lastError());
-    return false;
+    return exec(path, QStringLiteral("SET search_path TO %1").arg(RecordSchema::lineSchema()),
+                error);
 }
 
 // Another writer is waited for slice by slice, so that an ending signal is heard in between.
@@ -127,9 +125,8 @@ bool RecordConnection::beginWriting(QString& error) {
 
 bool RecordConnection::commit(QString& error) {
     QSqlQuery commit(database_);
-    if (commit.exec(QStringLiteral("COMMIT")))
+    if (exec(commit, QStringLiteral("COMMIT"), error))
         return true;
-    error = causeOf(commit.lastError());
     rollback();
     return false;
 }

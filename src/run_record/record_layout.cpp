@@ -80,10 +80,8 @@ bool RecordLayout::read(RecordConnection& connection, const QString& schema, Tab
             "a.attisdropped"));
         query.addBindValue(schema);
     }
-    if (!query.exec()) {
-        error = causeOf(query.lastError());
+    if (!exec(query, error))
         return false;
-    }
     tables.clear();
     while (query.next())
         tables[query.value(0).toString()].insert(query.value(1).toString());

@@ -4,12 +4,13 @@
 #include "local_record.h"
 #include "record_captions.h"
 #include "record_connection.h"
+#include "record_error.h"
 #include "record_places.h"
 #include "record_schema.h"
 #include "record_time.h"
+#include "test_sequence/run_names.h"
 
 #include <QFileInfo>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -18,23 +19,18 @@ namespace {
 // Each terminal run repeats its run's time and station, so counting needs no join.
 const QString fromRuns = QStringLiteral("FROM terminal_run t WHERE ");
 
-bool exec(QSqlQuery& query, const RecordReader::Selection& selection, QString& error) {
-    for (const QVariant& value : selection.values)
-        query.addBindValue(value);
-    if (query.exec())
-        return true;
-    error = query.lastError().text().trimmed();
-    return false;
+// The values of a look at the failed rows of runs that did not pass: the failed outcome, the
+// selection's own, then the passed verdict, as their places stand in the statement.
+QList<QVariant> failedOnly(const RecordReader::Selection& selection) {
+    return QList<QVariant>{RunNames::outcome(StepResult::Failed)}
+           << selection.values << RunNames::verdict(TerminalRun::Passed);
 }
 
 // Qt lists no tables in a file that is no database at all; a look at SQLite's own table tells.
 bool isDatabase(RecordConnection& connection, QString& error) {
     QSqlQuery query(connection.database());
-    if (connection.kind() == RecordConnection::Line ||
-        query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
-        return true;
-    error = query.lastError().text().trimmed();
-    return false;
+    return connection.kind() == RecordConnection::Line ||
+           exec(query, QStringLiteral("SELECT COUNT(*) FROM sqlite_master"), error);
 }
 
 } // namespace
@@ -111,118 +107,120 @@ bool RecordQuery::history(const RecordFilter& filter, int limit, QList<RecordedR
            failed(cause, message);
 }
 
-bool RecordQuery::attempts(const RecordFilter& filter, QList<UnitAttempt>& attempts,
-                           QString& message) {
-    attempts.clear();
+bool RecordQuery::select(const QString& statement, const QList<QVariant>& values,
+                         const std::function<void(const QSqlQuery&)>& row, QString& message) {
     if (empty_)
         return true;
-    const RecordReader::Selection selection = selectionOf(filter);
     QSqlQuery query(connection_->database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT t.unit, t.station, t.started, t.verdict %1%2 "
-                                 "ORDER BY t.started, t.id")
-                      .arg(fromRuns, selection.condition));
+    query.prepare(statement);
     QString cause;
-    if (!exec(query, selection, cause))
+    if (!exec(query, cause, values))
         return failed(cause, message);
     while (query.next())
-        attempts.append({query.value(0).toString(), query.value(1).toString(),
-                         query.value(2).toString(),
-                         query.value(3).toString() == QLatin1String("passed")});
+        row(query);
     return true;
 }
 
-bool RecordQuery::stepFailures(const RecordFilter& filter, QList<StepFailures>& steps,
+bool RecordQuery::attempts(const RecordFilter& filter, const AttemptRow& row, QString& message) {
+    const RecordReader::Selection selection = selectionOf(filter);
+    return select(
+        QStringLiteral("SELECT t.unit, t.station, t.started, t.verdict %1%2 "
+                       "ORDER BY t.started, t.id")
+            .arg(fromRuns, selection.condition),
+        selection.values,
+        [&row](const QSqlQuery& query) {
+            row(query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                RunNames::verdictNamed(query.value(3).toString()) == TerminalRun::Passed);
+        },
+        message);
+}
+
+bool RecordQuery::stepFailures(const RecordFilter& filter, const StepFailureRow& row,
                                QString& message) {
-    steps.clear();
-    if (empty_)
-        return true;
     const RecordReader::Selection selection = selectionOf(filter);
-    QSqlQuery query(connection_->database());
-    query.setForwardOnly(true);
     // A passed terminal run has no failed row, so only the others' steps need a look.
-    query.prepare(QStringLiteral("SELECT s.step_index, MIN(s.caption), COUNT(*) FROM step s "
-                                 "WHERE s.outcome = 'failed' AND s.terminal_run_id IN "
-                                 "(SELECT t.id %1%2 AND t.verdict <> 'passed') "
-                                 "GROUP BY s.step_index ORDER BY s.step_index")
-                      .arg(fromRuns, selection.condition));
-    QString cause;
-    if (!exec(query, selection, cause))
-        return failed(cause, message);
-    while (query.next())
-        steps.append({query.value(0).toInt(), query.value(1).toString(), query.value(2).toInt()});
-    return true;
+    return select(
+        QStringLiteral("SELECT s.step_index, MIN(s.caption), COUNT(*) FROM step s "
+                       "WHERE s.outcome = ? AND s.terminal_run_id IN "
+                       "(SELECT t.id %1%2 AND t.verdict <> ?) "
+                       "GROUP BY s.step_index ORDER BY s.step_index")
+            .arg(fromRuns, selection.condition),
+        failedOnly(selection),
+        [&row](const QSqlQuery& query) {
+            row(query.value(0).toInt(), query.value(1).toString(), query.value(2).toInt());
+        },
+        message);
 }
 
-bool RecordQuery::causes(const RecordFilter& filter, QList<CauseCount>& causes, QString& message) {
-    causes.clear();
-    if (empty_)
-        return true;
+// A port that did not open for a reason without a name of its own counts as "open-failed".
+bool RecordQuery::causes(const RecordFilter& filter, const CauseRow& row, QString& message) {
     const RecordReader::Selection selection = selectionOf(filter);
-    QSqlQuery query(connection_->database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT COALESCE(t.cause_kind, 'open-failed') AS kind, COUNT(*) "
-                                 "%1%2 AND t.verdict = 'not-opened' "
-                                 "GROUP BY COALESCE(t.cause_kind, 'open-failed') "
-                                 "ORDER BY COUNT(*) DESC, kind")
-                      .arg(fromRuns, selection.condition));
-    QString cause;
-    if (!exec(query, selection, cause))
-        return failed(cause, message);
-    while (query.next())
-        causes.append({query.value(0).toString(), query.value(1).toInt()});
-    return true;
+    const QList<QVariant> values = QList<QVariant>{RunNames::causeKind(PortProblem::OpenFailed)}
+                                   << selection.values << RunNames::verdict(TerminalRun::NotOpened);
+    return select(
+        QStringLiteral("SELECT COALESCE(t.cause_kind, ?) AS kind, COUNT(*) "
+                       "%1%2 AND t.verdict = ? "
+                       "GROUP BY kind ORDER BY COUNT(*) DESC, kind")
+            .arg(fromRuns, selection.condition),
+        values,
+        [&row](const QSqlQuery& query) { row(query.value(0).toString(), query.value(1).toInt()); },
+        message);
 }
 
-bool RecordQuery::echoTimes(const RecordFilter& filter, QList<EchoTimes>& times, QString& message) {
-    times.clear();
-    if (empty_)
-        return true;
+bool RecordQuery::echoTimes(const RecordFilter& filter, const EchoRow& row, QString& message) {
     const RecordReader::Selection selection = selectionOf(filter);
-    QSqlQuery query(connection_->database());
-    query.setForwardOnly(true);
     // Counted in the database: a few hundred distinct times stand for millions of rows.
-    query.prepare(QStringLiteral("SELECT s.step_index, s.slowest_echo_ms, COUNT(*) FROM step s "
-                                 "WHERE s.slowest_echo_ms IS NOT NULL AND s.terminal_run_id IN "
-                                 "(SELECT t.id %1%2) "
-                                 "GROUP BY s.step_index, s.slowest_echo_ms "
-                                 "ORDER BY s.step_index, s.slowest_echo_ms")
-                      .arg(fromRuns, selection.condition));
-    QString cause;
-    if (!exec(query, selection, cause))
-        return failed(cause, message);
-    while (query.next())
-        times.append({query.value(0).toInt(), query.value(1).toLongLong(), query.value(2).toInt()});
-    return true;
+    return select(
+        QStringLiteral("SELECT s.step_index, s.slowest_echo_ms, COUNT(*) FROM step s "
+                       "WHERE s.slowest_echo_ms IS NOT NULL AND s.terminal_run_id IN "
+                       "(SELECT t.id %1%2) "
+                       "GROUP BY s.step_index, s.slowest_echo_ms "
+                       "ORDER BY s.step_index, s.slowest_echo_ms")
+            .arg(fromRuns, selection.condition),
+        selection.values,
+        [&row](const QSqlQuery& query) {
+            row(query.value(0).toInt(), query.value(1).toLongLong(), query.value(2).toInt());
+        },
+        message);
 }
 
-bool RecordQuery::failedRuns(const RecordFilter& filter, QList<FailedRun>& runs, QString& message) {
-    runs.clear();
-    if (empty_)
-        return true;
+// One row per failed step: a terminal run is handed on once all of its steps are read.
+bool RecordQuery::failedRuns(const RecordFilter& filter, const FailedRunRow& row,
+                             QString& message) {
     const RecordReader::Selection selection = selectionOf(filter);
-    QSqlQuery query(connection_->database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT t.id, t.unit, t.started, t.verdict, s.step_index "
-                                 "FROM terminal_run t LEFT JOIN step s ON s.terminal_run_id = "
-                                 "t.id AND s.outcome = 'failed' WHERE %1 AND t.verdict <> "
-                                 "'passed' ORDER BY t.started, t.id, s.step_index")
-                      .arg(selection.condition));
-    QString cause;
-    if (!exec(query, selection, cause))
-        return failed(cause, message);
-    qint64 lastId = -1;
-    while (query.next()) {
-        if (query.value(0).toLongLong() != lastId)
-            runs.append({query.value(1).toString(),
-                         query.value(2).toString(),
-                         query.value(3).toString(),
-                         {}});
-        lastId = query.value(0).toLongLong();
-        if (!query.value(4).isNull())
-            runs.last().failedSteps.append(query.value(4).toInt());
-    }
-    return true;
+    struct {
+        qint64 id = -1;
+        QString unit, started, verdict;
+        QList<int> steps;
+    } run;
+    const auto handOn = [&] {
+        if (run.id >= 0)
+            row(run.unit, run.started, run.verdict, run.steps);
+    };
+    const bool read = select(
+        QStringLiteral("SELECT t.id, t.unit, t.started, t.verdict, s.step_index "
+                       "FROM terminal_run t LEFT JOIN step s ON s.terminal_run_id = t.id "
+                       "AND s.outcome = ? WHERE %1 AND t.verdict <> ? "
+                       "ORDER BY t.started, t.id, s.step_index")
+            .arg(selection.condition),
+        failedOnly(selection),
+        [&](const QSqlQuery& query) {
+            if (query.value(0).toLongLong() != run.id) {
+                handOn();
+                run = {query.value(0).toLongLong(),
+                       query.value(1).toString(),
+                       query.value(2).toString(),
+                       query.value(3).toString(),
+                       {}};
+            }
+            if (!query.isNull(4))
+                run.steps.append(query.value(4).toInt());
+        },
+        message);
+    if (read)
+        handOn();
+    return read;
 }
 
 bool RecordQuery::waitingCount(int& count, QString& message) {

@@ -5,8 +5,10 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
+class QSqlQuery;
 class RecordConnection;
 struct RecordPlaces;
 
@@ -18,44 +20,6 @@ struct RecordFilter {
     QDateTime since;  // invalid: from the first run
     QDateTime before; // invalid: to the last run; runs started at it are left out
     bool unitsOnly = false;
-};
-
-// A terminal run that named its unit, as little of it as the yield needs. `started` is the
-// record's UTC text, which sorts as it reads.
-struct UnitAttempt {
-    QString unit;
-    QString station;
-    QString started;
-    bool passed = false;
-};
-
-Q_DECLARE_TYPEINFO(UnitAttempt, Q_RELOCATABLE_TYPE);
-
-struct StepFailures {
-    int index = 0;
-    QString caption; // German, as recorded
-    int failed = 0;
-};
-
-struct CauseCount {
-    QString kind;
-    int count = 0;
-};
-
-// How many rows of a step waited `slowestMs` for their slowest echo.
-struct EchoTimes {
-    int index = 0;
-    qint64 slowestMs = 0;
-    int rows = 0;
-};
-
-// A terminal run that did not pass, with the steps whose rows failed (none when its port did
-// not open).
-struct FailedRun {
-    QString unit;
-    QString started;
-    QString verdict;
-    QList<int> failedSteps;
 };
 
 // A record opened to be read and never written: the line database when one is set, else the
@@ -71,23 +35,39 @@ public:
 
     bool open(QString& message);
 
+    // The yield's looks hand their rows to a function, one call a row, and leave it to the
+    // caller what to make of them. `started` is the record's UTC text, which sorts as it reads.
+    using AttemptRow = std::function<void(const QString& unit, const QString& station,
+                                          const QString& started, bool passed)>;
+    using StepFailureRow = std::function<void(int index, const QString& caption, int failed)>;
+    using CauseRow = std::function<void(const QString& kind, int count)>;
+    using EchoRow = std::function<void(int index, qint64 slowestMs, int rows)>;
+    using FailedRunRow = std::function<void(const QString& unit, const QString& started,
+                                            const QString& verdict, const QList<int>& failedSteps)>;
+
     // Newest first; `limit` 0 for all.
     bool history(const RecordFilter& filter, int limit, QList<RecordedRun>& runs, QString& message);
-    // In the order they ran.
-    bool attempts(const RecordFilter& filter, QList<UnitAttempt>& attempts, QString& message);
-    // The steps with at least one failed row.
-    bool stepFailures(const RecordFilter& filter, QList<StepFailures>& steps, QString& message);
+    // The terminal runs that named a unit, in the order they ran.
+    bool attempts(const RecordFilter& filter, const AttemptRow& row, QString& message);
+    // The steps with at least one failed row; the caption is the German one recorded.
+    bool stepFailures(const RecordFilter& filter, const StepFailureRow& row, QString& message);
     // Of the ports that did not open, most frequent first.
-    bool causes(const RecordFilter& filter, QList<CauseCount>& causes, QString& message);
-    // By step, then by time; only rows that got an echo.
-    bool echoTimes(const RecordFilter& filter, QList<EchoTimes>& times, QString& message);
-    // In the order they ran.
-    bool failedRuns(const RecordFilter& filter, QList<FailedRun>& runs, QString& message);
+    bool causes(const RecordFilter& filter, const CauseRow& row, QString& message);
+    // How many rows of a step waited `slowestMs` for their slowest echo: by step, then by
+    // time; only rows that got an echo.
+    bool echoTimes(const RecordFilter& filter, const EchoRow& row, QString& message);
+    // The terminal runs that did not pass, in the order they ran, with the steps whose rows
+    // failed (none when the port did not open).
+    bool failedRuns(const RecordFilter& filter, const FailedRunRow& row, QString& message);
     bool waitingCount(int& count, QString& message);
 
 private:
     RecordQuery(bool line, const QString& place);
     bool failed(const QString& cause, QString& message) const;
+    // Runs a look with `values` bound in order and hands `row` each row; an empty record has
+    // none.
+    bool select(const QString& statement, const QList<QVariant>& values,
+                const std::function<void(const QSqlQuery&)>& row, QString& message);
 
     std::unique_ptr<RecordConnection> connection_;
     QString shownPlace_;

@@ -20,13 +20,6 @@ const QString terminalColumns = QStringLiteral(
     "t.cause_node, t.cause_lock_file, t.cause_errno, t.cause_pid, t.cause_program, "
     "t.cause_group, t.message, t.notices, t.duration_ms, t.unit, t.attempt");
 
-bool exec(QSqlQuery& query, QString& error) {
-    if (query.exec())
-        return true;
-    error = causeOf(query.lastError());
-    return false;
-}
-
 // A name this build does not know would be read as another one.
 void expectKnown(RecordedRun& run, const QString& name, const QString& known) {
     if (name != known && run.unreadable.isEmpty())
@@ -161,9 +154,7 @@ bool RecordReader::read(QSqlDatabase& database, const Selection& selection,
     query.prepare(QStringLiteral("SELECT %1 FROM terminal_run t JOIN run r ON r.run_id = t.run_id "
                                  "WHERE %2 %3")
                       .arg(terminalColumns, selection.condition, selection.order));
-    for (const QVariant& value : selection.values)
-        query.addBindValue(value);
-    if (!exec(query, error))
+    if (!exec(query, error, selection.values))
         return false;
     QList<RecordedRun> found;
     while (query.next())

@@ -84,17 +84,10 @@ struct Found {
     bool inPublic = false;
 };
 
-bool run(QSqlQuery& query, const QString& statement, QString& error) {
-    if (query.exec(statement))
-        return true;
-    error = causeOf(query.lastError());
-    return false;
-}
-
 // 0 unless the table holds exactly one version.
 bool versionIn(RecordConnection& connection, const QString& table, int& version, QString& error) {
     QSqlQuery query(connection.database());
-    if (!run(query, QStringLiteral("SELECT count(*), min(version) FROM %1").arg(table), error))
+    if (!exec(query, QStringLiteral("SELECT count(*), min(version) FROM %1").arg(table), error))
         return false;
     query.next();
     version = query.value(0).toInt() == 1 ? std::max(query.value(1).toInt(), 0) : 0;
@@ -158,24 +151,24 @@ bool makeLineSchema(RecordConnection& connection, QString& error) {
         return false;
     }
     return query.value(0).toInt() > 0 ||
-           run(query, QStringLiteral("CREATE SCHEMA %1").arg(RecordSchema::lineSchema()), error);
+           exec(query, QStringLiteral("CREATE SCHEMA %1").arg(RecordSchema::lineSchema()), error);
 }
 
 // The rows stay as they are; indexes, keys and the identity's sequence move with their tables.
 bool moveOutOfPublic(QSqlQuery& query, QString& error) {
     for (const char* table : {"run", "terminal_run", "step", "failure"})
-        if (!run(query,
-                 QStringLiteral("ALTER TABLE public.%1 SET SCHEMA %2")
-                     .arg(QLatin1String(table), RecordSchema::lineSchema()),
-                 error))
+        if (!exec(query,
+                  QStringLiteral("ALTER TABLE public.%1 SET SCHEMA %2")
+                      .arg(QLatin1String(table), RecordSchema::lineSchema()),
+                  error))
             return false;
-    return run(query, QStringLiteral("CREATE TABLE quendal_schema (version INTEGER NOT NULL)"),
-               error) &&
-           run(query, QStringLiteral("INSERT INTO quendal_schema (version) VALUES (1)"), error) &&
-           run(query,
-               QStringLiteral("UPDATE public.quendal_schema SET version = %1")
-                   .arg(RecordSchema::knownVersion()),
-               error);
+    return exec(query, QStringLiteral("CREATE TABLE quendal_schema (version INTEGER NOT NULL)"),
+                error) &&
+           exec(query, QStringLiteral("INSERT INTO quendal_schema (version) VALUES (1)"), error) &&
+           exec(query,
+                QStringLiteral("UPDATE public.quendal_schema SET version = %1")
+                    .arg(RecordSchema::knownVersion()),
+                error);
 }
 
 bool migrate(RecordConnection& connection, const Found& found, QString& error) {
@@ -186,20 +179,17 @@ bool migrate(RecordConnection& connection, const Found& found, QString& error) {
     if (found.inPublic && !moveOutOfPublic(query, error))
         return false;
     if (found.version < 0 &&
-        (!run(query, QStringLiteral("CREATE TABLE quendal_schema (version INTEGER NOT NULL)"),
-              error) ||
-         !run(query, QStringLiteral("INSERT INTO quendal_schema (version) VALUES (0)"), error)))
+        (!exec(query, QStringLiteral("CREATE TABLE quendal_schema (version INTEGER NOT NULL)"),
+               error) ||
+         !exec(query, QStringLiteral("INSERT INTO quendal_schema (version) VALUES (0)"), error)))
         return false;
     for (int next = std::max(found.version, 0) + 1; next <= steps.size(); ++next) {
         for (const QString& statement : steps[next - 1])
-            if (!run(query, statement, error))
+            if (!exec(query, statement, error))
                 return false;
         query.prepare(QStringLiteral("UPDATE quendal_schema SET version = ?"));
-        query.addBindValue(next);
-        if (!query.exec()) {
-            error = causeOf(query.lastError());
+        if (!exec(query, error, {next}))
             return false;
-        }
     }
     return true;
 }
@@ -209,7 +199,7 @@ bool lockAgainstOtherCreators(RecordConnection& connection, QString& error) {
     if (connection.kind() == RecordConnection::Local)
         return true;
     QSqlQuery query(connection.database());
-    return run(query, QStringLiteral("SELECT pg_advisory_xact_lock(80512026)"), error);
+    return exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(80512026)"), error);
 }
 
 } // namespace

@@ -119,11 +119,8 @@ QList<QVariant> stepValues(qint64 id, const StepResult& step) {
 } // namespace
 
 bool RecordWriter::exec(QSqlQuery& query, const QList<QVariant>& values, QString& error) {
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values[i]);
-    if (query.exec())
+    if (::exec(query, error, values))
         return true;
-    error = causeOf(query.lastError());
     failureCode_ = query.lastError().nativeErrorCode();
     return false;
 }

@@ -16,6 +16,11 @@ RunIdentity RunIdentity::begin(const QString& source, const QString& station,
             source};
 }
 
+QString RunIdentity::startedText(Qt::DateFormat format) const {
+    const QDateTime local = started.toLocalTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(format);
+}
+
 QString RunIdentity::hostName() {
     return QSysInfo::machineHostName();
 }

@@ -17,6 +17,9 @@ struct RunIdentity {
     // A new run starting now; an empty station or operator takes the host or login name.
     static RunIdentity begin(const QString& source, const QString& station,
                              const QString& operatorName, const QString& version);
+    // The start in local time with its offset from UTC written out, as the report and the
+    // history give it: a local time in ISO form may otherwise leave the offset out.
+    QString startedText(Qt::DateFormat format) const;
     static QString hostName();
     static QString loginName();
 };

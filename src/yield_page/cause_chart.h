@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run_record/record_query.h"
+#include "yield_rows.h"
 
 #include <QList>
 #include <QString>

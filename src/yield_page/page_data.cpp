@@ -80,11 +80,11 @@ bool PageData::gather(RecordQuery& record, RecordFilter filter, PageData& data, 
     QList<StepFailures> failures;
     QList<EchoTimes> echoTimes;
     QList<FailedRun> failedRuns;
-    if (!record.open(message) || !record.attempts(filter, attempts, message) ||
-        !record.stepFailures(filter, failures, message) ||
-        !record.causes(filter, data.causes, message) ||
-        !record.echoTimes(filter, echoTimes, message) ||
-        !record.failedRuns(filter, failedRuns, message))
+    if (!record.open(message) || !record.attempts(filter, YieldRows::collect(attempts), message) ||
+        !record.stepFailures(filter, YieldRows::collect(failures), message) ||
+        !record.causes(filter, YieldRows::collect(data.causes), message) ||
+        !record.echoTimes(filter, YieldRows::collect(echoTimes), message) ||
+        !record.failedRuns(filter, YieldRows::collect(failedRuns), message))
         return false;
     data.made = QDateTime::currentDateTime();
     range(filter, attempts, data);

@@ -5,6 +5,7 @@
 #include "run_record/record_query.h"
 #include "step_pareto_chart.h"
 #include "yield_figures.h"
+#include "yield_rows.h"
 
 #include <QDateTime>
 #include <QList>

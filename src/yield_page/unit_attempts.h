@@ -1,7 +1,7 @@
 #pragma once
 
 #include "daily_yield_chart.h"
-#include "run_record/record_query.h"
+#include "yield_rows.h"
 
 #include <QDate>
 #include <QHash>

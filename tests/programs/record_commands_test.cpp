@@ -145,6 +145,10 @@ TEST(RecordCommands, AnswerFromTheStationsRecordAndRefuseBadArguments) {
         {{"--forward"}, 2, {}},
         {{"--history", "--format", "html"}, 2, {}},
         {{"--history", "--output", "out.txt"}, 2, {}},
+        // A second filter would otherwise go unheard.
+        {{"--history", "--since", "2026-12-01", "--since", "2026-11-01"}, 2, {}},
+        {{"--yield", "--station", "A", "--station", "B"}, 2, {}},
+        {{"--yield", "--format", "json", "--format", "csv"}, 2, {}},
         {{"--yield", "--output", dataHome.path() + "/missing/out.html"}, 1, {}},
     };
     for (const Case& test : cases) {

@@ -1,5 +1,4 @@
 #include "pg_server.h"
-#include "production_run/report_file.h"
 #include "report_schema.h"
 #include "run_record/line_database.h"
 #include "run_record/local_record.h"
@@ -8,6 +7,7 @@
 #include "run_record/record_writer.h"
 #include "run_record/run_recorder.h"
 #include "sim/pty_terminal.h"
+#include "test_sequence/terminal_json.h"
 
 #include <QDir>
 #include <QFile>

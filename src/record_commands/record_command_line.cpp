@@ -1,5 +1,7 @@
 #include "record_command_line.h"
 
+#include "test_sequence/single_option.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -16,7 +18,9 @@ const QString outputOption = QStringLiteral("output");
 
 bool readTime(const QCommandLineParser& parser, const QString& option, bool through,
               QDateTime& time, QString& error) {
-    const QString text = RecordCommandLine::valueOf(parser, option);
+    QString text;
+    if (!SingleOption::read(parser, option, text, error))
+        return false;
     if (text.isNull())
         return true;
     time = RecordCommandLine::parseTime(text, through);
@@ -31,9 +35,11 @@ bool readTime(const QCommandLineParser& parser, const QString& option, bool thro
 
 bool readFormat(const QCommandLineParser& parser, RecordCommand command,
                 RecordQueryOptions& options, QString& error) {
-    const QString text = RecordCommandLine::valueOf(parser, formatOption);
     const QStringList names{QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json"),
                             QStringLiteral("html")};
+    QString text;
+    if (!SingleOption::read(parser, formatOption, text, error))
+        return false;
     if (text.isNull())
         return true;
     if (!names.contains(text)) {
@@ -133,10 +139,6 @@ QString RecordCommandLine::optionName(RecordCommand command) {
     return {};
 }
 
-QString RecordCommandLine::valueOf(const QCommandLineParser& parser, const QString& name) {
-    return parser.optionNames().contains(name) ? parser.values(name).value(0) : QString();
-}
-
 QDateTime RecordCommandLine::parseTime(const QString& text, bool through) {
     static const QRegularExpression dateAlone(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
     if (dateAlone.match(text).hasMatch()) {
@@ -152,10 +154,10 @@ QDateTime RecordCommandLine::parseTime(const QString& text, bool through) {
 std::optional<RecordQueryOptions> RecordCommandLine::read(const QCommandLineParser& parser,
                                                           RecordCommand command, QString& error) {
     RecordQueryOptions options;
-    options.database = valueOf(parser, QStringLiteral("database"));
-    options.filter.station = valueOf(parser, QStringLiteral("station"));
-    options.output = valueOf(parser, outputOption);
-    if (!readUnit(parser, command, options, error) ||
+    if (!SingleOption::read(parser, QStringLiteral("database"), options.database, error) ||
+        !SingleOption::read(parser, QStringLiteral("station"), options.filter.station, error) ||
+        !SingleOption::read(parser, outputOption, options.output, error) ||
+        !readUnit(parser, command, options, error) ||
         !readTime(parser, sinceOption, false, options.filter.since, error) ||
         !readTime(parser, untilOption, true, options.filter.before, error) ||
         !readFormat(parser, command, options, error))

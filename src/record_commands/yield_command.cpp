@@ -6,6 +6,7 @@
 #include "yield_page/page_data.h"
 #include "yield_page/yield_figures.h"
 #include "yield_page/yield_page.h"
+#include "yield_page/yield_rows.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -116,9 +117,9 @@ bool figuresText(RecordQuery& record, const RecordQueryOptions& options, QString
     filter.unitsOnly = true;
     QList<UnitAttempt> attempts;
     Yield yield;
-    if (!record.open(message) || !record.attempts(filter, attempts, message) ||
-        !record.stepFailures(filter, yield.steps, message) ||
-        !record.causes(filter, yield.causes, message))
+    if (!record.open(message) || !record.attempts(filter, YieldRows::collect(attempts), message) ||
+        !record.stepFailures(filter, YieldRows::collect(yield.steps), message) ||
+        !record.causes(filter, YieldRows::collect(yield.causes), message))
         return false;
     yield.figures = YieldFigures::of(std::move(attempts));
     text = options.format == RecordQueryOptions::Csv    ? csvText(yield)

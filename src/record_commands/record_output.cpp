@@ -1,6 +1,6 @@
 #include "record_output.h"
 
-#include "report_captions.h"
+#include "output_captions.h"
 
 #include <QSaveFile>
 #include <cstdio>

@@ -28,11 +28,8 @@ void addOptions(QCommandLineParser& parser);
 RecordCommand requested(const QCommandLineParser& parser);
 QString optionName(RecordCommand command);
 
-// An option's value when it was given; no warning for one this program does not define.
-QString valueOf(const QCommandLineParser& parser, const QString& name);
-
-// Reads the filters and the format; --history takes the unit's serial as its one argument.
-// Returns nothing, with the bad argument named in `error`.
+// Reads the filters and the format, each given at most once; --history takes the unit's
+// serial as its one argument. Returns nothing, with the bad argument named in `error`.
 std::optional<RecordQueryOptions> read(const QCommandLineParser& parser, RecordCommand command,
                                        QString& error);
 

@@ -1,10 +1,10 @@
 #include "history_command.h"
 
 #include "record_output.h"
-#include "report_file.h"
 #include "run_record/record_places.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/run_names.h"
+#include "test_sequence/terminal_json.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,11 +14,6 @@ namespace {
 
 // Without a serial, this many of the latest runs.
 constexpr int latestRuns = 50;
-
-QString withOffset(const QDateTime& time) {
-    const QDateTime local = time.toLocalTime();
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
-}
 
 QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : text;
@@ -85,7 +80,7 @@ QString csvText(const QList<RecordedRun>& runs) {
                                           "attempt", "verdict", "notPassed"});
     for (const RecordedRun& recorded : runs) {
         const TerminalRun& terminal = recorded.terminal;
-        text += RecordOutput::csvLine({recorded.run.runId, withOffset(recorded.run.started),
+        text += RecordOutput::csvLine({recorded.run.runId, recorded.run.startedText(Qt::ISODate),
                                        recorded.run.station, recorded.run.operatorName,
                                        terminal.port, terminal.unit, attemptText(terminal),
                                        RunNames::verdict(terminal.verdict),
@@ -99,7 +94,7 @@ QString jsonText(const QList<RecordedRun>& runs) {
     for (const RecordedRun& recorded : runs) {
         QJsonObject object = terminalObject(recorded.terminal);
         object.insert("runId", recorded.run.runId);
-        object.insert("started", withOffset(recorded.run.started));
+        object.insert("started", recorded.run.startedText(Qt::ISODate));
         object.insert("station", recorded.run.station);
         object.insert("operator", recorded.run.operatorName);
         object.insert("source", recorded.run.source);
@@ -131,6 +126,8 @@ int showHistory(const RecordQueryOptions& options) {
         break;
     case RecordQueryOptions::Json:
         text = jsonText(runs);
+        break;
+    case RecordQueryOptions::Html: // only --yield takes it, which reading the options checks
         break;
     }
     RecordOutput::print(text);
