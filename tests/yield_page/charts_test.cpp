@@ -80,8 +80,9 @@ TEST(Charts, DrawOneBarPerFigureWithLabelsThatFitAndEscapedText) {
     for (const Case& test : cases) {
         EXPECT_EQ(test.svg.count(QStringLiteral("<rect class=\"bar")), test.bars) << test.what;
         const QList<double> labels = labelPositions(test.svg);
-        if (test.labels >= 0)
+        if (test.labels >= 0) {
             EXPECT_EQ(labels.size(), test.labels) << test.what;
+        }
         for (qsizetype i = 1; test.minGap > 0 && i < labels.size(); ++i)
             EXPECT_GE(labels[i] - labels[i - 1], test.minGap) << test.what << " label " << i;
         for (const QString& text : test.present)
