@@ -714,6 +714,10 @@
         <source>die Liniendatenbank hat noch die Schema-Version %1 im Schema public; ein schreibender Befehl wie quendal --forward bringt sie auf die Version %2 im Schema quendal, erst dann ist sie lesbar</source>
         <translation>the line database still has schema version %1 in the schema public; a writing command such as quendal --forward brings it to version %2 in the schema quendal, only then can it be read</translation>
     </message>
+    <message>
+        <source>die Liniendatenbank nimmt sie an, aber langsamer, als ein Lauf wartet; der nächste Lauf oder quendal --forward überträgt den Rest</source>
+        <translation>the line database takes them, but more slowly than a run waits; the next run or quendal --forward forwards the rest</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

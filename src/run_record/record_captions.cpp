@@ -78,6 +78,13 @@ QString RecordCaptions::noAnswerWithin(int milliseconds) {
         .arg(milliseconds);
 }
 
+QString RecordCaptions::slowerThanARun() {
+    return QCoreApplication::translate("Captions",
+                                       "die Liniendatenbank nimmt sie an, aber langsamer, als ein "
+                                       "Lauf wartet; der nächste Lauf oder quendal --forward "
+                                       "überträgt den Rest");
+}
+
 QString RecordCaptions::lineAway(const QString& since, const QString& cause) {
     return QCoreApplication::translate("Captions",
                                        "zuletzt %1 nicht erreicht (%2); der nächste Lauf "

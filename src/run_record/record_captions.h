@@ -20,6 +20,7 @@ QString passwordInAddress();
 QString interrupted();
 QString unknownName(const QString& name);
 QString noAnswerWithin(int milliseconds);
+QString slowerThanARun();
 QString lineAway(const QString& since, const QString& cause);
 QString setAside(const QString& runId, const QString& port, const QString& unit,
                  const QString& cause);

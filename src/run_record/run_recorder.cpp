@@ -84,15 +84,22 @@ QString RunRecorder::forward(QDeadlineTimer deadline, bool always) {
     if (const QString away = always ? QString() : lineAwayLately(); !away.isEmpty())
         return waitingMessage(away);
     const qint64 allowedMs = deadline.remainingTime();
+    int before = 0;
+    QString unused;
+    LocalRecord::waitingCount(*keeper_, before, unused);
     LineFeed feed(places_);
     const LineFeed::Outcome outcome = feed.wait(deadline);
     if (outcome.ended)
         return outcome.error.isEmpty() ? QString() : waitingMessage(outcome.error);
-    const QString cause = SignalExit::received() ? RecordCaptions::interrupted()
-                                                 : RecordCaptions::noAnswerWithin(int(allowedMs));
-    QString unused;
-    if (!SignalExit::received())
-        LocalRecord::noteLine(*keeper_, cause, unused);
+    if (SignalExit::received())
+        return waitingMessage(RecordCaptions::interrupted());
+    // A line that takes what it is given, only more slowly than a run waits, is not away.
+    int left = before;
+    LocalRecord::waitingCount(*keeper_, left, unused);
+    if (left < before)
+        return waitingMessage(RecordCaptions::slowerThanARun());
+    const QString cause = RecordCaptions::noAnswerWithin(int(allowedMs));
+    LocalRecord::noteLine(*keeper_, cause, unused);
     return waitingMessage(cause);
 }
 

@@ -1,3 +1,4 @@
+#include "filled_station.h"
 #include "pg_server.h"
 #include "report_schema.h"
 #include "run_record/local_record.h"
@@ -221,6 +222,20 @@ TEST_F(LineTrouble, ASignalEndsEveryWaitForTheRecordWithStatusFour) {
         EXPECT_EQ(terminal.value("attempt").isNull(), c.trouble == Trouble::StationLocked)
             << c.name;
     }
+}
+
+// A line that takes what it is given, only more slowly than a run waits, is not taken for away.
+TEST_F(LineTrouble, ALineSlowerThanARunWaitsIsNotTakenForAway) {
+    constexpr int filled = 20000;
+    PgServer server;
+    QString error;
+    ASSERT_TRUE(fillStation(local(), filled, error)) << error.toStdString();
+    for (int run = 0; run < 2; ++run) {
+        StationRun station(server.uri(), "ZR-3");
+        ASSERT_TRUE(station.finished(60'000));
+        EXPECT_TRUE(station.err().contains("langsamer")) << run;
+    }
+    EXPECT_LT(server.runSql("SELECT count(*) FROM quendal.terminal_run").toInt(), filled);
 }
 
 // Two stations running one unit at once never give two runs one number, and leave no gap.

@@ -1,3 +1,4 @@
+#include "filled_station.h"
 #include "pg_server.h"
 #include "report_schema.h"
 #include "run_record/line_database.h"
@@ -249,29 +250,8 @@ TEST_F(RecordedRuns, RunsWhileTheLineIsDownAreForwardedOnceWithTheirTimesWhenItI
 TEST_F(RecordedRuns, AForwardKilledMidwayLeavesNoHalfRecordAndIsCompletedOnce) {
     constexpr int filled = 3000;
     PgServer server;
-    {
-        RecordConnection station(RecordConnection::Local, local());
-        QString error;
-        ASSERT_TRUE(station.open(error) && LocalRecord::prepare(station, error) &&
-                    station.beginWriting(error))
-            << error.toStdString();
-        RunIdentity run;
-        TerminalRun terminal;
-        terminal.device = "/dev/null";
-        terminal.lineSettings = "9600,8,E,1";
-        terminal.verdict = TerminalRun::Passed;
-        for (int index = 0; index < 7; ++index)
-            terminal.steps.append({index, {}, "OK", StepResult::Passed, 0, {}, {}});
-        RecordWriter writer(station.database());
-        for (int i = 0; i < filled; ++i) {
-            if (i % 10 == 0)
-                run = RunIdentity::begin("run", "Füller", "Prüfer", "0");
-            terminal.port = QStringLiteral("COM%1").arg(i % 10 + 1);
-            ASSERT_EQ(writer.write(run, terminal, error), RecordWriter::Written::Added)
-                << error.toStdString();
-        }
-        ASSERT_TRUE(station.commit(error)) << error.toStdString();
-    }
+    QString filling;
+    ASSERT_TRUE(fillStation(local(), filled, filling)) << filling.toStdString();
     zrsim::PtyTerminal sim;
     Quendal quendal({"--device", path(sim), "--database", server.uri()});
     RecordConnection line(RecordConnection::Line, server.uri());
