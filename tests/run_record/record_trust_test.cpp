@@ -119,8 +119,10 @@ TEST(RecordTrust, TheStationsRecordIsItsOwnersAloneUnlessItWasThereBefore) {
         const QStringList paths{base.filePath("data"), base.filePath("data/Quendal"),
                                 base.filePath("data/Quendal/records.sqlite")};
         const auto give = [](const QString& path, int mode) {
-            const uid_t owner = ::geteuid() == 0 ? nobodyId : ::geteuid();
-            return ::chown(QFile::encodeName(path), owner, owner) == 0 &&
+            // An ordinary user keeps the file's group: it may not give one it is not in.
+            const bool root = ::geteuid() == 0;
+            return ::chown(QFile::encodeName(path), root ? nobodyId : ::geteuid(),
+                           root ? nobodyId : gid_t(-1)) == 0 &&
                    ::chmod(QFile::encodeName(path), mode) == 0;
         };
         const auto prepare = [&] {
