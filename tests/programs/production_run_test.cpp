@@ -356,13 +356,14 @@ TEST_F(ProductionRunTest, QtsWarningsStayOffStandardError) {
 }
 
 // A silent terminal that retries and a slow one run beside two good ones: the good ones end
-// first, and every answering terminal gets the bytes of a terminal run alone.
+// first, and every answering terminal gets the bytes of a terminal run alone. Ten retries keep
+// the silent one busy for about a second, longer than a good run under a sanitizer and load.
 TEST_F(ProductionRunTest, FourTerminalsAtOnceDoNotWaitForEachOther) {
     zrsim::PtyTerminal alone;
     ASSERT_EQ(runQuendal({"--device", path(alone)}).status, 0);
     zrsim::PtyTerminal good1, silent({.silent = true}), slow({.echoDelayMs = 5}), good2;
     const Outcome run = runQuendal({"--device", path(good1), "--device", path(silent), "--device",
-                                    path(slow), "--device", path(good2), "--retries", "3"});
+                                    path(slow), "--device", path(good2), "--retries", "10"});
     EXPECT_EQ(run.status, 1);
     const QStringList verdicts = run.out.split('\n').filter("Ergebnis");
     ASSERT_EQ(verdicts.size(), 4);
