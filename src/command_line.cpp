@@ -8,6 +8,7 @@
 #include "record_commands/history_command.h"
 #include "record_commands/record_command_line.h"
 #include "record_commands/yield_command.h"
+#include "station_window/station_options.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/signal_exit.h"
 
@@ -49,6 +50,7 @@ enum class Request {
     Version,
     Run,
     Record,
+    Slots,
     CommandsTogether,
     OptionMisplaced,
     Unknown,
@@ -56,14 +58,18 @@ enum class Request {
 };
 
 // The commands that exclude one another, and the options that go with more than --run.
-const QStringList commands{"run", "history", "yield", "forward"};
+const QStringList commands{"run", "history", "yield", "forward", "slots"};
 const QHash<QString, QStringList> sharedOptions{
-    {"station", {"run", "history", "yield"}},
+    {"com", {"run", "slots"}},
+    {"device", {"run", "slots"}},
+    {"geometry", {"run", "slots"}},
+    {"operator", {"run", "slots"}},
+    {"station", {"run", "history", "yield", "slots"}},
     {"since", {"history", "yield"}},
     {"until", {"history", "yield"}},
     {"format", {"history", "yield"}},
     {"output", {"yield"}},
-    {"database", {"run", "history", "yield", "forward"}}};
+    {"database", {"run", "history", "yield", "forward", "slots"}}};
 
 void describe(QCommandLineParser& parser) {
     // Qt's own options are single words after one dash (-platform, -reverse); read compacted,
@@ -82,6 +88,7 @@ void describe(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     RunCommandLine::addOptions(parser);
+    StationCommandLine::addOptions(parser);
     RecordCommandLine::addOptions(parser);
 }
 
@@ -156,6 +163,8 @@ Request requestOf(const QCommandLineParser& parser, const QStringList& arguments
         return Request::Run;
     if (RecordCommandLine::requested(parser) != RecordCommand::None)
         return Request::Record;
+    if (StationCommandLine::requested(parser))
+        return Request::Slots;
     if (!notForTheWindow(arguments).isEmpty())
         return Request::Unknown;
     return displayGiven(arguments) ? Request::Window : Request::NoDisplay;
@@ -206,6 +215,25 @@ int recordCommandFromCommandLine(const QCommandLineParser& parser, bool parsed) 
     return forwardRecords(options->database);
 }
 
+// The station window's arguments are its own, as under --run; the window starts once they
+// are read.
+std::optional<int> slotsFromCommandLine(const QCommandLineParser& parser, bool parsed,
+                                        const QStringList& arguments,
+                                        std::optional<StationOptions>& station) {
+    if (!parsed)
+        return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(unknownArgument(parser.positionalArguments()[0]));
+    QString error;
+    station = StationCommandLine::read(parser, error);
+    if (!station)
+        return usageError(error);
+    if (displayGiven(arguments))
+        return std::nullopt;
+    std::fprintf(stderr, "quendal: %s\n", qPrintable(QString(Captions::noDisplay)));
+    return 1;
+}
+
 QString misplacedMessage(const QCommandLineParser& parser) {
     const QString option = misplacedOption(parser, commandsGiven(parser).value(0));
     QStringList names;
@@ -216,15 +244,19 @@ QString misplacedMessage(const QCommandLineParser& parser) {
 }
 
 std::optional<int> answerHere(Request request, const QCommandLineParser& parser, bool parsed,
-                              const QStringList& arguments) {
+                              const QStringList& arguments,
+                              std::optional<StationOptions>& station) {
     switch (request) {
     case Request::Run:
         return runFromCommandLine(parser, parsed);
+    case Request::Slots:
+        return slotsFromCommandLine(parser, parsed, arguments, station);
     case Request::Record:
         return recordCommandFromCommandLine(parser, parsed);
     case Request::CommandsTogether:
         return usageError(QCoreApplication::translate(
-            "CommandLine", "--run, --history, --yield und --forward schließen einander aus"));
+            "CommandLine",
+            "--run, --slots, --history, --yield und --forward schließen einander aus"));
     case Request::OptionMisplaced:
         return usageError(misplacedMessage(parser));
     case Request::Unknown:
@@ -254,7 +286,7 @@ QStringList toList(int argc, char** argv) {
 
 } // namespace
 
-std::optional<int> answer(int argc, char** argv) {
+std::optional<int> answer(int argc, char** argv, std::optional<StationOptions>& station) {
     const QStringList arguments = toList(argc, argv);
     QCommandLineParser first;
     describe(first);
@@ -269,7 +301,7 @@ std::optional<int> answer(int argc, char** argv) {
     QCommandLineParser parser;
     describe(parser);
     const bool parsed = parser.parse(arguments);
-    return answerHere(requestOf(parser, arguments), parser, parsed, arguments);
+    return answerHere(requestOf(parser, arguments), parser, parsed, arguments, station);
 }
 
 bool onlyQtOptions(const QStringList& arguments) {

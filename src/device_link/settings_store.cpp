@@ -165,6 +165,26 @@ bool SettingsStore::readSection(const QString& section, QHash<QString, QString>&
     return false;
 }
 
+bool SettingsStore::readList(const QString& section, const QString& key, QStringList& items,
+                             Problem& problem) {
+    if (const auto cause = unusable(storePath())) {
+        problem = {Problem::Unreadable, *cause, storePath(), {}};
+        return false;
+    }
+    const auto settings = store();
+    const QSettings::Status status = statusOf(*settings);
+    if (status != QSettings::NoError) {
+        problem = readProblem(QFileInfo(storePath()), status);
+        return false;
+    }
+    const QVariant value = settings->value(path(section, key));
+    if (value.typeId() == QMetaType::QStringList)
+        items = value.toStringList();
+    else if (!value.toString().isEmpty())
+        items = {value.toString()};
+    return true;
+}
+
 bool SettingsStore::write(const QList<Entry>& entries, Problem& problem) {
     if (const auto cause = unusable(storePath())) {
         problem = {Problem::NotSaved, *cause, storePath(), {}};

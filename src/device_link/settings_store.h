@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The per-user store: text values addressed by section and key under the application "Quendal".
 namespace SettingsStore {
@@ -53,6 +54,10 @@ QString read(const QString& section, const QString& key);
 // when the file cannot be read (a folder in its place, no right to read it, not in the
 // store's format); `values` then stays as it was.
 bool readSection(const QString& section, QHash<QString, QString>& values, Problem& problem);
+
+// A comma-separated list, quoted items as the file quotes them: `"a,b",c` holds two items.
+// An absent key reads as no item. False with the cause when the file cannot be read.
+bool readList(const QString& section, const QString& key, QStringList& items, Problem& problem);
 
 // Writes all entries in one rewrite of the file, which replaces the old file only once it is
 // complete, and counts it as saved once the file reads back with them. Nothing is written

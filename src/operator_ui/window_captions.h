@@ -35,8 +35,6 @@ QString noAnswer(const QString& sent);
 
 // Progress window
 inline constexpr Caption progressWindow{QT_TRANSLATE_NOOP("Captions", "Testlauf")};
-inline constexpr Caption cancel{QT_TRANSLATE_NOOP("Captions", "Abbrechen")};
-inline constexpr Caption stepRunning{QT_TRANSLATE_NOOP("Captions", "Test läuft")};
 // What a red row tells of the exchanges that did not get their echo.
 inline constexpr Caption failedExchangesTitle{QT_TRANSLATE_NOOP("Captions", "Fehlende Echos")};
 QString failedExchangesIntro(const QString& stepCaption);

@@ -3,7 +3,7 @@
 #include "output_writer.h"
 #include "quendal_version.h"
 #include "run_record/record_limits.h"
-#include "terminal_job.h"
+#include "terminal_job/terminal_job.h"
 #include "test_sequence/captions.h"
 
 #include <QThread>
@@ -49,8 +49,10 @@ void ProductionRun::start() {
     identity_ = RunIdentity::begin(QStringLiteral("run"), options_.station, options_.operatorName,
                                    QStringLiteral(QUENDAL_VERSION));
     for (int i = 0; i < options_.terminals.size(); ++i) {
+        JobSettings settings = options_.job;
+        settings.unit = options_.units.value(options_.terminals[i].name);
         auto* job =
-            new TerminalJob(options_.terminals[i], options_, adapters_, identity_, recorder_);
+            new TerminalJob(options_.terminals[i], settings, adapters_, identity_, recorder_);
         if (interrupted_)
             job->interrupt();
         auto* thread = new QThread;

@@ -1,12 +1,12 @@
 #include "run_options.h"
 
-#include "device_link/port_directory.h"
 #include "device_link/serial_devices.h"
 #include "device_link/settings_store.h"
 #include "report_target.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/single_option.h"
 #include "test_sequence/stored_port_settings.h"
+#include "terminal_job/terminal_options.h"
 #include "unit_options.h"
 
 #include <QCommandLineParser>
@@ -16,64 +16,16 @@
 
 namespace {
 
-constexpr int highestCommPort = 16;
-
 const QString runOption = QStringLiteral("run");
-const QString comOption = QStringLiteral("com");
-const QString deviceOption = QStringLiteral("device");
-const QString geometryOption = QStringLiteral("geometry");
 const QString retriesOption = QStringLiteral("retries");
 const QString reportOption = QStringLiteral("report");
 
-// Plain digits only: toInt() would also take " 3", "+3" and "03", which nobody means as a port.
+// Plain digits only: toInt() would also take " 3", "+3" and "03", which nobody means as a count.
 std::optional<int> wholeNumber(const QString& text) {
     static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]*)$"));
     bool ok = false;
     const int value = digits.match(text).hasMatch() ? text.toInt(&ok) : 0;
     return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-bool readTerminals(const QCommandLineParser& parser, RunOptions& options, QString& error) {
-    for (const QString& text : parser.values(comOption)) {
-        const auto number = wholeNumber(text);
-        if (!number || *number < 1 || *number > highestCommPort) {
-            error = QCoreApplication::translate(
-                        "CommandLine", "--com %1: die COM-Nummer muss 1 bis %2 sein, in Ziffern")
-                        .arg(text)
-                        .arg(highestCommPort);
-            return false;
-        }
-        options.terminals.append({QStringLiteral("COM%1").arg(*number), *number, {}});
-    }
-    for (const QString& path : parser.values(deviceOption)) {
-        if (path.isEmpty()) {
-            error = QCoreApplication::translate("CommandLine", "--device: der Pfad ist leer");
-            return false;
-        }
-        options.terminals.append({path, 0, path});
-    }
-    return true;
-}
-
-// Only what the main window's lists offer: an unsupported pair among them still runs and
-// gets the terminal's fallback, as in the window.
-bool readGeometry(const QCommandLineParser& parser, RunOptions& options, QString& error) {
-    if (!parser.isSet(geometryOption))
-        return true;
-    const QString text = parser.value(geometryOption);
-    const auto match = QRegularExpression(QStringLiteral("^([0-9]+)[xX]([0-9]+)$")).match(text);
-    if (!match.hasMatch() || !Captions::columnChoices.contains(match.captured(1)) ||
-        !Captions::rowChoices.contains(match.captured(2))) {
-        error = QCoreApplication::translate(
-                    "CommandLine", "--geometry %1: die Spalten müssen eine von %2 und die Zeilen "
-                                   "eine von %3 sein, wie in COLSxROWS")
-                    .arg(text, Captions::columnChoices.join(QLatin1Char(',')),
-                         Captions::rowChoices.join(QLatin1Char(',')));
-        return false;
-    }
-    options.columns = match.captured(1).toInt();
-    options.rows = match.captured(2).toInt();
-    return true;
 }
 
 bool readRetries(const QCommandLineParser& parser, RunOptions& options, QString& error) {
@@ -87,7 +39,7 @@ bool readRetries(const QCommandLineParser& parser, RunOptions& options, QString&
                     .arg(std::numeric_limits<int>::max());
         return false;
     }
-    options.retries = *retries;
+    options.job.retries = *retries;
     return true;
 }
 
@@ -103,37 +55,15 @@ bool readStoredTerminal(RunOptions& options, QString& error) {
                     .arg(Captions::oneLine(unreadable));
         return false;
     }
-    // Read as the window reads it, where a hand-edited "03" still names COM3.
-    bool isNumber = false;
-    const int commPort = stored.value(SettingsStore::commPortKey).trimmed().toInt(&isNumber);
-    if (!isNumber || commPort < 1 || commPort > highestCommPort) {
+    const int commPort = TerminalOptions::storedCommPort(stored.value(SettingsStore::commPortKey));
+    if (commPort == 0) {
         error = QCoreApplication::translate("CommandLine",
                                             "kein Terminal genannt und keine COM-Nummer von 1 bis "
                                             "%1 gespeichert: --com N oder --device PATH angeben")
-                    .arg(highestCommPort);
+                    .arg(TerminalOptions::highestCommPort);
         return false;
     }
     options.terminals.append({QStringLiteral("COM%1").arg(commPort), commPort, {}});
-    return true;
-}
-
-QString deviceOf(const TerminalChoice& terminal) {
-    return terminal.commPort > 0 ? devicePathForPort(terminal.commPort) : terminal.device;
-}
-
-// Two jobs on one device would fight over it, and the loser would blame "another program".
-bool eachDeviceOnce(const RunOptions& options, QString& error) {
-    const QList<TerminalChoice>& terminals = options.terminals;
-    for (qsizetype i = 0; i < terminals.size(); ++i)
-        for (qsizetype j = i + 1; j < terminals.size(); ++j)
-            if (sameDevice(deviceOf(terminals[i]), deviceOf(terminals[j]))) {
-                error =
-                    QCoreApplication::translate(
-                        "CommandLine", "%1 und %2 nennen dasselbe Gerät; jedes Terminal braucht "
-                                       "eine eigene Schnittstelle")
-                        .arg(terminals[i].name, terminals[j].name);
-                return false;
-            }
     return true;
 }
 
@@ -141,7 +71,7 @@ bool eachDeviceOnce(const RunOptions& options, QString& error) {
 bool reportBesideTerminals(const RunOptions& options, QString& error) {
     for (const TerminalChoice& terminal : options.terminals)
         if (!options.report.isEmpty() && options.report != QLatin1String("-") &&
-            sameDevice(options.report, deviceOf(terminal))) {
+            sameDevice(options.report, TerminalOptions::deviceOf(terminal))) {
             error =
                 QCoreApplication::translate("CommandLine", "--report %1: das ist das Gerät von %2")
                     .arg(options.report, terminal.name);
@@ -164,26 +94,12 @@ bool readReport(const QCommandLineParser& parser, RunOptions& options, QString& 
 } // namespace
 
 void RunCommandLine::addOptions(QCommandLineParser& parser) {
+    TerminalOptions::addOptions(parser);
     parser.addOptions({
         {runOption,
          QCoreApplication::translate(
              "CommandLine", "Die Tests ohne Fenster ausführen, auf jedem genannten Terminal "
                             "gleichzeitig, dann mit einem Exit-Status enden (siehe oben).")},
-        {comOption,
-         QCoreApplication::translate(
-             "CommandLine", "Mit --run: ein Terminal an der COM-Nummer N (1 bis 16), wie das "
-                            "Fenster sie zuordnet. Wiederholbar. Vorgabe: die gespeicherte "
-                            "COM-Nummer; ohne sie ist --com oder --device nötig."),
-         QStringLiteral("N")},
-        {deviceOption,
-         QCoreApplication::translate("CommandLine",
-                                     "Mit --run: ein Terminal am Gerät PATH. Wiederholbar."),
-         QStringLiteral("PATH")},
-        {geometryOption,
-         QCoreApplication::translate(
-             "CommandLine", "Mit --run: die Displaygeometrie, wie die Listen des Fensters sie "
-                            "anbieten (Vorgabe 20x4)."),
-         QStringLiteral("COLSxROWS")},
         {retriesOption,
          QCoreApplication::translate(
              "CommandLine", "Mit --run: wie oft der Schnittstellentest eines stummen Terminals "
@@ -204,12 +120,13 @@ bool RunCommandLine::requested(const QCommandLineParser& parser) {
 
 std::optional<RunOptions> RunCommandLine::read(const QCommandLineParser& parser, QString& error) {
     RunOptions options;
-    if (!readTerminals(parser, options, error) || !readGeometry(parser, options, error) ||
+    if (!TerminalOptions::readTerminals(parser, options.terminals, error) ||
+        !TerminalOptions::readGeometry(parser, options.job, error) ||
         !readRetries(parser, options, error) || !readReport(parser, options, error))
         return std::nullopt;
     if (options.terminals.isEmpty() && !readStoredTerminal(options, error))
         return std::nullopt;
-    if (!eachDeviceOnce(options, error) || !reportBesideTerminals(options, error) ||
+    if (!TerminalOptions::eachDeviceOnce(options.terminals, error) || !reportBesideTerminals(options, error) ||
         !UnitOptions::read(parser, options, error))
         return std::nullopt;
     return options;

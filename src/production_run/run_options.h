@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal_job/terminal_choice.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -7,19 +9,10 @@
 
 class QCommandLineParser;
 
-// One terminal named on the command line: by COM number, or by its device path.
-struct TerminalChoice {
-    QString name;     // "COM3", or the path as given
-    int commPort = 0; // 0 when named by path
-    QString device;
-};
-
 // What `quendal --run` was asked to do.
 struct RunOptions {
     QList<TerminalChoice> terminals;
-    int columns = 20;
-    int rows = 4;
-    int retries = 0;
+    JobSettings job; // geometry and retries; the unit is each terminal's own
     QString report;                // a file, "-" for standard output, empty for none
     QString station;               // empty: the host name
     QString operatorName;          // empty: the login name

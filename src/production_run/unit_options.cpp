@@ -2,6 +2,7 @@
 
 #include "run_options.h"
 #include "test_sequence/captions.h"
+#include "terminal_job/name_rules.h"
 #include "test_sequence/single_option.h"
 
 #include <QCommandLineParser>
@@ -9,28 +10,10 @@
 
 namespace {
 
-constexpr int longestName = 64;
-
 const QString unitOption = QStringLiteral("unit");
 const QString stationOption = QStringLiteral("station");
 const QString operatorOption = QStringLiteral("operator");
 const QString databaseOption = QStringLiteral("database");
-
-bool readName(const QCommandLineParser& parser, const QString& option, QString& value,
-              QString& error) {
-    QString given;
-    if (!SingleOption::read(parser, option, given, error))
-        return false;
-    if (!parser.isSet(option))
-        return true;
-    const QString problem = UnitOptions::nameProblem(given);
-    if (!problem.isEmpty()) {
-        error = QStringLiteral("--%1 %2: %3").arg(option, Captions::oneLine(given), problem);
-        return false;
-    }
-    value = given;
-    return true;
-}
 
 // PORT=SERIAL, split at the last '=' so that a path may hold one.
 bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QString>& units,
@@ -40,7 +23,7 @@ bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QSt
     const QString serial = split < 0 ? QString() : text.mid(split + 1);
     const QString problem = split < 0
                                 ? QCoreApplication::translate("CommandLine", "PORT=SERIAL erwartet")
-                                : UnitOptions::nameProblem(serial);
+                                : NameRules::problem(serial);
     const bool named = std::any_of(options.terminals.begin(), options.terminals.end(),
                                    [&port](const TerminalChoice& t) { return t.name == port; });
     if (!problem.isEmpty())
@@ -62,23 +45,6 @@ bool readUnit(const QString& text, const RunOptions& options, QHash<QString, QSt
     return error.isEmpty();
 }
 
-// Any character that shows, emoji and other characters beyond 16 bits included; the plain
-// space is the one separator a name may hold.
-bool isNameCharacter(char32_t c) {
-    switch (QChar::category(c)) {
-    case QChar::Other_Control:
-    case QChar::Other_Format:
-    case QChar::Other_Surrogate:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return false;
-    case QChar::Separator_Space:
-        return c == U' ';
-    default:
-        return true;
-    }
-}
-
 } // namespace
 
 void UnitOptions::addOptions(QCommandLineParser& parser) {
@@ -95,7 +61,7 @@ void UnitOptions::addOptions(QCommandLineParser& parser) {
          QStringLiteral("NAME")},
         {operatorOption,
          QCoreApplication::translate("CommandLine",
-                                     "Mit --run: wer prüft (Vorgabe: der Anmeldename)."),
+                                     "Mit --run oder --slots: wer prüft (Vorgabe: der Anmeldename)."),
          QStringLiteral("NAME")},
         {databaseOption,
          QCoreApplication::translate(
@@ -107,24 +73,11 @@ void UnitOptions::addOptions(QCommandLineParser& parser) {
     });
 }
 
-QString UnitOptions::nameProblem(const QString& text) {
-    const QList<uint> characters = text.toUcs4();
-    if (characters.isEmpty() || characters.size() > longestName)
-        return QCoreApplication::translate("CommandLine", "1 bis %1 Zeichen erwartet")
-            .arg(longestName);
-    if (!std::all_of(characters.begin(), characters.end(), isNameCharacter))
-        return QCoreApplication::translate("CommandLine",
-                                           "nur druckbare Zeichen, keine Steuerzeichen");
-    if (characters.front() == U' ' || characters.back() == U' ')
-        return QCoreApplication::translate("CommandLine", "kein Leerzeichen am Anfang oder Ende");
-    return {};
-}
-
 bool UnitOptions::read(const QCommandLineParser& parser, RunOptions& options, QString& error) {
     for (const QString& unit : parser.values(unitOption))
         if (!readUnit(unit, options, options.units, error))
             return false;
-    return readName(parser, stationOption, options.station, error) &&
-           readName(parser, operatorOption, options.operatorName, error) &&
+    return NameRules::readOption(parser, stationOption, options.station, error) &&
+           NameRules::readOption(parser, operatorOption, options.operatorName, error) &&
            SingleOption::read(parser, databaseOption, options.database, error);
 }

@@ -12,11 +12,6 @@ namespace UnitOptions {
 
 void addOptions(QCommandLineParser& parser);
 
-// A serial number, station or operator: 1 to 64 characters (code points), none of them a
-// control, format or separator character but the space, and no space at either end.
-// Returns the reason when `text` is none, else nothing.
-QString nameProblem(const QString& text);
-
 // Reads --unit, --station, --operator and --database into `options`, whose terminals are
 // already read. False with the bad argument named in `error`.
 bool read(const QCommandLineParser& parser, RunOptions& options, QString& error);

@@ -57,6 +57,9 @@ inline constexpr std::array stepCaptions{
     Caption{QT_TRANSLATE_NOOP("Captions", "Tastaturbelegung")},
     Caption{QT_TRANSLATE_NOOP("Captions", "---")}};
 inline constexpr Caption ok{QT_TRANSLATE_NOOP("Captions", "OK")};
+// The progress window's button and a station slot's answer to a silent terminal
+inline constexpr Caption cancel{QT_TRANSLATE_NOOP("Captions", "Abbrechen")};
+inline constexpr Caption stepRunning{QT_TRANSLATE_NOOP("Captions", "Test läuft")};
 inline constexpr Caption stepCancelled =
     QT_TRANSLATE_NOOP3("Captions", "abgebrochen", "the text of a cancelled step's row");
 // `terminal` is "COM1", or the path of a production run's terminal named by its device.

@@ -223,7 +223,7 @@ TEST_F(RunDeliveryTest, ARunTornDownEarlyEndsItsTerminals) {
     zrsim::PtyTerminal sim({.silent = true});
     RunOptions options;
     options.terminals.append({path(sim), 0, path(sim)});
-    options.retries = 1'000'000;
+    options.job.retries = 1'000'000;
     OutputWriter output;
     {
         ProductionRun run(options, output);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "run_options.h"
+#include "terminal_choice.h"
 #include "test_sequence/run_identity.h"
 #include "test_sequence/terminal_run.h"
 
@@ -9,20 +9,25 @@
 
 class AdapterDirectory;
 class RunRecorder;
-class BatchQuestions;
+class JobQuestions;
 class SerialPort;
 class TestRun;
 class TestSteps;
 struct SharedState;
 
-// One terminal of a production run, on a thread of its own: its port, exchange and steps
-// live there, so its waits process only its own events and never hold up another terminal.
+// One terminal's run, on a thread of its own: its port, exchange and steps live there, so its
+// waits process only its own events and never hold up another terminal. `--run` and the
+// station window's slots both run their terminals through it, so the bytes are the same.
 class TerminalJob : public QObject {
     Q_OBJECT
 
 public:
-    TerminalJob(const TerminalChoice& terminal, const RunOptions& options,
+    TerminalJob(const TerminalChoice& terminal, const JobSettings& settings,
                 AdapterDirectory& adapters, const RunIdentity& run, RunRecorder& recorder);
+
+    // Someone answers the run's questions instead of the command line's retries; the job
+    // takes `questions` as its child, so they move to the job's thread together.
+    void askThrough(JobQuestions* questions);
 
     // Opens the port and runs the test; emits finished() when the report is complete.
     void start();
@@ -33,9 +38,13 @@ public:
     TerminalRun report;
     // The run could not be recorded; told among the notices.
     bool recordFailed = false;
+    QString recordProblem;
 
 signals:
     void rowFinished(const QString& line);
+    void stepStarted(int index);
+    // `outcome` is a StepResult::Outcome; plain values cross to another thread as they are.
+    void stepFinished(int index, const QString& caption, const QString& result, int outcome);
     void notice(const QString& line);
     void finished();
 
@@ -44,10 +53,11 @@ private:
     void notOpened(const PortProblem& cause, const QString& message);
     void note(const QString& text);
     void runTests(SerialPort& port, TestSteps& steps, SharedState& state,
-                  BatchQuestions& questions);
+                  JobQuestions& questions);
 
     TerminalChoice terminal_;
-    RunOptions options_;
+    JobSettings settings_;
+    JobQuestions* questions_ = nullptr;
     AdapterDirectory& adapters_;
     const RunIdentity& run_identity_;
     RunRecorder& recorder_;

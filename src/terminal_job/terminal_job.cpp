@@ -21,14 +21,19 @@ constexpr int shownRows = 5;
 
 } // namespace
 
-TerminalJob::TerminalJob(const TerminalChoice& terminal, const RunOptions& options,
+TerminalJob::TerminalJob(const TerminalChoice& terminal, const JobSettings& settings,
                          AdapterDirectory& adapters, const RunIdentity& run, RunRecorder& recorder)
-    : terminal_(terminal), options_(options), adapters_(adapters), run_identity_(run),
+    : terminal_(terminal), settings_(settings), adapters_(adapters), run_identity_(run),
       recorder_(recorder) {
     report.port = terminal.name;
-    report.unit = options.units.value(terminal.name);
-    report.columns = options.columns;
-    report.rows = options.rows;
+    report.unit = settings.unit;
+    report.columns = settings.columns;
+    report.rows = settings.rows;
+}
+
+void TerminalJob::askThrough(JobQuestions* questions) {
+    questions->setParent(this);
+    questions_ = questions;
 }
 
 void TerminalJob::start() {
@@ -36,19 +41,20 @@ void TerminalJob::start() {
     took.start();
     SharedState state;
     state.TestCount = 7;
-    state.TerminalCols = static_cast<qint16>(options_.columns);
-    state.TerminalRows = static_cast<qint16>(options_.rows);
+    state.TerminalCols = static_cast<qint16>(settings_.columns);
+    state.TerminalRows = static_cast<qint16>(settings_.rows);
     SerialPort port;
     Exchange exchange(port, state.CancelRequested);
-    BatchQuestions questions(options_.retries);
-    connect(&questions, &BatchQuestions::notice, this, &TerminalJob::note);
+    BatchQuestions batch(settings_.retries);
+    JobQuestions& questions = questions_ ? *questions_ : batch;
+    connect(&questions, &JobQuestions::notice, this, &TerminalJob::note);
     TestSteps steps(port, exchange, state, questions);
     if (prepare(port))
         runTests(port, steps, state, questions);
     report.durationMs = took.elapsed();
-    const QString notRecorded = recorder_.record(run_identity_, report);
-    recordFailed = !notRecorded.isEmpty();
-    note(notRecorded);
+    recordProblem = recorder_.record(run_identity_, report);
+    recordFailed = !recordProblem.isEmpty();
+    note(recordProblem);
     emit finished();
 }
 
@@ -111,14 +117,16 @@ void TerminalJob::note(const QString& text) {
 }
 
 void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& state,
-                           BatchQuestions& questions) {
+                           JobQuestions& questions) {
     TestRun run(steps, port, state, questions);
     run_ = &run;
     if (terminal_.commPort == 0)
         run.setTerminalName(terminal_.name);
+    connect(&run, &TestRun::stepStarted, this, &TerminalJob::stepStarted);
     connect(&run, &TestRun::stepFinished, this, [this](const StepResult& step) {
         if (step.index < shownRows)
             emit rowFinished(Captions::rowLine(step.caption, step.result));
+        emit stepFinished(step.index, step.caption, step.result, step.outcome);
     });
     if (interrupted_)
         run.interrupt();

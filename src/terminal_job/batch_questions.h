@@ -1,25 +1,20 @@
 #pragma once
 
-#include "test_sequence/run_questions.h"
-
-#include <QObject>
+#include "job_questions.h"
 
 // The run's questions answered without an operator: the interface test is retried a set
 // number of times, then cancelled as "Abbrechen" would; every notice becomes a line.
-class BatchQuestions : public QObject, public RunQuestions {
+class BatchQuestions : public JobQuestions {
     Q_OBJECT
 
 public:
     explicit BatchQuestions(int retries, QObject* parent = nullptr)
-        : QObject(parent), retriesLeft_(retries), retries_(retries) {}
+        : JobQuestions(parent), retriesLeft_(retries), retries_(retries) {}
 
     bool retryProbe(const RunNotice& question) override;
     void tell(const RunNotice& notice) override;
     // Its answers come at once: nothing ever waits to be taken back.
     void withdraw() override {}
-
-signals:
-    void notice(const QString& line);
 
 private:
     int retriesLeft_;
