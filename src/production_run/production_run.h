@@ -2,8 +2,8 @@
 
 #include "run_options.h"
 #include "run_record/run_recorder.h"
-#include "test_sequence/run_identity.h"
 #include "terminal_job/adapter_directory.h"
+#include "test_sequence/run_identity.h"
 #include "test_sequence/terminal_run.h"
 
 #include <QList>

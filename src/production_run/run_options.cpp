@@ -3,10 +3,10 @@
 #include "device_link/serial_devices.h"
 #include "device_link/settings_store.h"
 #include "report_target.h"
+#include "terminal_job/terminal_options.h"
 #include "test_sequence/captions.h"
 #include "test_sequence/single_option.h"
 #include "test_sequence/stored_port_settings.h"
-#include "terminal_job/terminal_options.h"
 #include "unit_options.h"
 
 #include <QCommandLineParser>
@@ -126,8 +126,8 @@ std::optional<RunOptions> RunCommandLine::read(const QCommandLineParser& parser,
         return std::nullopt;
     if (options.terminals.isEmpty() && !readStoredTerminal(options, error))
         return std::nullopt;
-    if (!TerminalOptions::eachDeviceOnce(options.terminals, error) || !reportBesideTerminals(options, error) ||
-        !UnitOptions::read(parser, options, error))
+    if (!TerminalOptions::eachDeviceOnce(options.terminals, error) ||
+        !reportBesideTerminals(options, error) || !UnitOptions::read(parser, options, error))
         return std::nullopt;
     return options;
 }

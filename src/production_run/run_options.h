@@ -12,7 +12,7 @@ class QCommandLineParser;
 // What `quendal --run` was asked to do.
 struct RunOptions {
     QList<TerminalChoice> terminals;
-    JobSettings job; // geometry and retries; the unit is each terminal's own
+    JobSettings job;               // geometry and retries; the unit is each terminal's own
     QString report;                // a file, "-" for standard output, empty for none
     QString station;               // empty: the host name
     QString operatorName;          // empty: the login name

@@ -1,8 +1,8 @@
 #include "unit_options.h"
 
 #include "run_options.h"
-#include "test_sequence/captions.h"
 #include "terminal_job/name_rules.h"
+#include "test_sequence/captions.h"
 #include "test_sequence/single_option.h"
 
 #include <QCommandLineParser>
@@ -60,8 +60,8 @@ void UnitOptions::addOptions(QCommandLineParser& parser) {
                                      "Der Name des Prüfplatzes (Vorgabe: der Rechnername)."),
          QStringLiteral("NAME")},
         {operatorOption,
-         QCoreApplication::translate("CommandLine",
-                                     "Mit --run oder --slots: wer prüft (Vorgabe: der Anmeldename)."),
+         QCoreApplication::translate(
+             "CommandLine", "Mit --run oder --slots: wer prüft (Vorgabe: der Anmeldename)."),
          QStringLiteral("NAME")},
         {databaseOption,
          QCoreApplication::translate(

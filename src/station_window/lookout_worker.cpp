@@ -77,7 +77,6 @@ void LookoutWorker::day(const QString& station, const QDateTime& since) {
                  int(std::count(firstPassed.begin(), firstPassed.end(), true)));
 }
 
-
 bool LookoutWorker::anyAtWork() {
     return atWork.loadRelaxed() > 0;
 }

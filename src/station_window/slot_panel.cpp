@@ -1,7 +1,7 @@
 #include "slot_panel.h"
 
-#include "station_colours.h"
 #include "station_captions.h"
+#include "station_colours.h"
 #include "test_sequence/step_result.h"
 
 #include <QGridLayout>
@@ -17,6 +17,8 @@ constexpr int cellCount = 7;
 constexpr int tickMs = 1000;
 // Read from a metre and a half away: about three times the window's own text.
 constexpr double stateScale = 2.6;
+// Wide enough for a path and its adapter, and for the silent terminal's question.
+constexpr int panelWidth = 380;
 
 QLabel* shaded(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -36,6 +38,7 @@ SlotPanel::SlotPanel(int number, const QString& name, QWidget* parent)
     : QFrame(parent), number_(number) {
     setObjectName(QStringLiteral("slotPanel%1").arg(number));
     setFrameShape(QFrame::StyledPanel);
+    setMinimumWidth(panelWidth);
     build(name);
     ticking_.setInterval(tickMs);
     connect(&ticking_, &QTimer::timeout, this, &SlotPanel::showDuration);
@@ -112,6 +115,10 @@ QWidget* SlotPanel::buildQuestion() {
     layout->addWidget(questionText_, 0, 0, 1, 2);
     layout->addWidget(retry_, 1, 0);
     layout->addWidget(cancel_, 1, 1);
+    // The panels keep their size when a question comes and goes, so nothing moves under a scan.
+    QSizePolicy keep = question_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    question_->setSizePolicy(keep);
     question_->hide();
     return question_;
 }
@@ -121,8 +128,10 @@ void SlotPanel::setState(const QString& text, const QColor& colour) {
     shade(state_, colour);
 }
 
+// The refused text stays selected, so the next scan replaces it.
 void SlotPanel::showRefusal(const QString& reason) {
     refusal_->setText(reason);
+    serial_->selectAll();
 }
 
 // The last unit's result stays on view until this moment.
@@ -134,6 +143,7 @@ void SlotPanel::showStarted(const QString& serial) {
     past_->setText(QStringLiteral("…"));
     details_->clear();
     detailLines_.clear();
+    cancelShown_ = false;
     for (QLabel* cell : cells_) {
         shade(cell, palette().color(QPalette::Button));
         cell->setToolTip(Captions::stepCaptions[cells_.indexOf(cell)]);
@@ -146,8 +156,8 @@ void SlotPanel::showStarted(const QString& serial) {
 
 void SlotPanel::showStepStarted(int index) {
     if (index < cellCount)
-        cells_[index]->setToolTip(Captions::stepTip(Captions::stepCaptions[index],
-                                                    Captions::stepRunning));
+        cells_[index]->setToolTip(
+            Captions::stepTip(Captions::stepCaptions[index], Captions::stepRunning));
 }
 
 void SlotPanel::showStep(int index, const QString& caption, const QString& result, int outcome) {
@@ -156,8 +166,10 @@ void SlotPanel::showStep(int index, const QString& caption, const QString& resul
     const auto step = StepResult::Outcome(outcome);
     shade(cells_[index], StationColours::ofStep(step));
     cells_[index]->setToolTip(Captions::stepTip(caption, result));
-    if (step != StepResult::Passed)
+    // After a cancel every later row reads the same: the first one says it.
+    if (step == StepResult::Failed || (step == StepResult::Cancelled && !cancelShown_))
         showNotice(Captions::stepTip(caption, result));
+    cancelShown_ |= step == StepResult::Cancelled;
 }
 
 void SlotPanel::showQuestion(const QString& text) {

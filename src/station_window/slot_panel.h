@@ -61,4 +61,5 @@ private:
     QElapsedTimer took_;
     QStringList detailLines_;
     bool running_ = false;
+    bool cancelShown_ = false;
 };

@@ -5,8 +5,8 @@
 
 #include <QThread>
 
-SlotRun::SlotRun(const TerminalChoice& terminal, AdapterDirectory& adapters,
-                 RunRecorder& recorder, QObject* parent)
+SlotRun::SlotRun(const TerminalChoice& terminal, AdapterDirectory& adapters, RunRecorder& recorder,
+                 QObject* parent)
     : QObject(parent), terminal_(terminal), adapters_(adapters), recorder_(recorder) {}
 
 // A run still going is interrupted before its thread is waited for: waiting alone would last

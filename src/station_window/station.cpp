@@ -6,6 +6,7 @@
 #include "slot_run.h"
 #include "station_captions.h"
 #include "terminal_job/name_rules.h"
+#include "terminal_job/terminal_options.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,6 +56,12 @@ Station::Station(const StationOptions& options, QObject* parent)
 // Slots still running are interrupted and recorded before the recorder goes.
 Station::~Station() {
     qDeleteAll(slots_);
+}
+
+QString Station::slotTitle(int index) {
+    const TerminalChoice& terminal = slots_[index]->terminal();
+    const auto adapter = adapters_.find(TerminalOptions::deviceOf(terminal));
+    return Captions::slotName(terminal.name, adapter ? adapter->description : QString());
 }
 
 QString Station::refusal(int index, const QString& serial) const {

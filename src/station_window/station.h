@@ -23,6 +23,8 @@ public:
 
     int slotCount() const { return int(slots_.size()); }
     SlotRun& slot(int index) const { return *slots_[index]; }
+    // "COM3" or the path, with the adapter's description when discovery knows it.
+    QString slotTitle(int index);
     // The station and operator names the runs are recorded under.
     QString stationName() const { return station_; }
     QString operatorName() const { return operator_; }

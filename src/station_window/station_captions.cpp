@@ -9,6 +9,11 @@ QString translate(const char* text) {
     return QCoreApplication::translate("Captions", text);
 }
 
+// Numbers as the language in use writes them, whatever the desktop's locale says.
+QLocale shownLocale() {
+    return QLocale(QCoreApplication::translate("Captions", "de_DE", "the locale numbers follow"));
+}
+
 QString whenText(const QDateTime& started) {
     return started.toLocalTime().toString(QStringLiteral("dd.MM. HH:mm"));
 }
@@ -25,7 +30,7 @@ QString Captions::dayFigures(int units, int passedFirst) {
     const double yield = 100.0 * passedFirst / units;
     return translate("heute %1 Einheiten, Erstdurchlauf %2 %")
         .arg(units)
-        .arg(QLocale().toString(yield, 'f', 1));
+        .arg(shownLocale().toString(yield, 'f', 1));
 }
 
 QString Captions::slotName(const QString& name, const QString& adapter) {
@@ -59,7 +64,7 @@ QString Captions::serialRunningElsewhere(const QString& slot) {
 }
 
 QString Captions::slotDuration(qint64 ms) {
-    return translate("%1 s").arg(QLocale().toString(ms / 1000.0, 'f', 1));
+    return translate("%1 s").arg(shownLocale().toString(ms / 1000.0, 'f', 1));
 }
 
 QString Captions::stepTip(const QString& caption, const QString& result) {

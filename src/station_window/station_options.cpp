@@ -29,10 +29,10 @@ std::optional<TerminalChoice> storedSlot(const QString& item, QString& error) {
         return TerminalChoice{text, 0, text};
     const int number = TerminalOptions::storedCommPort(match.captured(1));
     if (number == 0) {
-        error = QCoreApplication::translate("CommandLine",
-                                            "%1: %2 ist keine COM-Nummer von 1 bis %3")
-                    .arg(entryName(), text)
-                    .arg(TerminalOptions::highestCommPort);
+        error =
+            QCoreApplication::translate("CommandLine", "%1: %2 ist keine COM-Nummer von 1 bis %3")
+                .arg(entryName(), text)
+                .arg(TerminalOptions::highestCommPort);
         return std::nullopt;
     }
     return TerminalChoice{QStringLiteral("COM%1").arg(number), number, {}};
@@ -95,7 +95,8 @@ std::optional<StationOptions> StationCommandLine::read(const QCommandLineParser&
         !TerminalOptions::readGeometry(parser, options.job, error))
         return std::nullopt;
     const bool named = !options.terminals.isEmpty();
-    if ((!named && !readStoredSlots(options.terminals, error)) || !enoughSlots(options.terminals, error) ||
+    if ((!named && !readStoredSlots(options.terminals, error)) ||
+        !enoughSlots(options.terminals, error) ||
         !TerminalOptions::eachDeviceOnce(options.terminals, error))
         return std::nullopt;
     if (!NameRules::readOption(parser, QStringLiteral("station"), options.station, error) ||

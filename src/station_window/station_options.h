@@ -11,10 +11,10 @@ class QCommandLineParser;
 // What `quendal --slots` was asked to do.
 struct StationOptions {
     QList<TerminalChoice> terminals; // one slot each
-    JobSettings job;      // the geometry; each slot's unit comes from its scan
-    QString station;      // empty: the host name
-    QString operatorName; // empty: the login name
-    QString database;     // the line database's address from --database, if given
+    JobSettings job;                 // the geometry; each slot's unit comes from its scan
+    QString station;                 // empty: the host name
+    QString operatorName;            // empty: the login name
+    QString database;                // the line database's address from --database, if given
 };
 
 namespace StationCommandLine {

@@ -78,7 +78,7 @@ void StationWindow::buildSlots(QWidget* area) {
     const int columns = columnsFor(station_.slotCount());
     QWidget* previous = nullptr;
     for (int i = 0; i < station_.slotCount(); ++i) {
-        auto* panel = new SlotPanel(i + 1, station_.slot(i).terminal().name, area);
+        auto* panel = new SlotPanel(i + 1, station_.slotTitle(i), area);
         grid->addWidget(panel, i / columns, i % columns);
         panels_.append(panel);
         for (QWidget* next : {static_cast<QWidget*>(panel->serialField()),

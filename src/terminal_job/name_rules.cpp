@@ -44,8 +44,8 @@ QString NameRules::problem(const QString& text) {
     return {};
 }
 
-bool NameRules::readOption(const QCommandLineParser& parser, const QString& option,
-                           QString& value, QString& error) {
+bool NameRules::readOption(const QCommandLineParser& parser, const QString& option, QString& value,
+                           QString& error) {
     QString given;
     if (!SingleOption::read(parser, option, given, error))
         return false;

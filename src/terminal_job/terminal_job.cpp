@@ -138,8 +138,11 @@ void TerminalJob::runTests(SerialPort& port, TestSteps& steps, SharedState& stat
         report.message = Captions::oneLine(Captions::connectionLost(run.terminalName()));
 }
 
+// A question still waiting for its operator is taken back: it reads as Cancel.
 void TerminalJob::interrupt() {
     interrupted_ = true;
     if (run_)
         run_->interrupt();
+    if (questions_)
+        questions_->withdraw();
 }

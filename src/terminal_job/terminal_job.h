@@ -52,8 +52,7 @@ private:
     bool prepare(SerialPort& port);
     void notOpened(const PortProblem& cause, const QString& message);
     void note(const QString& text);
-    void runTests(SerialPort& port, TestSteps& steps, SharedState& state,
-                  JobQuestions& questions);
+    void runTests(SerialPort& port, TestSteps& steps, SharedState& state, JobQuestions& questions);
 
     TerminalChoice terminal_;
     JobSettings settings_;
