@@ -152,14 +152,14 @@ TEST_F(RecordSchemaTest, TablesThatAreNotOursAreRefusedByEveryCommand) {
     }
 }
 
-// A station and a reader with exactly the grants the README gives.
-TEST_F(RecordSchemaTest, AStationAndAReaderNeedOnlyTheGrantsTheReadmeGives) {
-    const QString readme = text(QUENDAL_README);
-    const qsizetype start = readme.indexOf("```sql\n") + 7;
+// A station and a reader with exactly the grants the run record's guide gives.
+TEST_F(RecordSchemaTest, AStationAndAReaderNeedOnlyTheGrantsTheGuideGives) {
+    const QString guide = text(QUENDAL_RECORD_GUIDE);
+    const qsizetype start = guide.indexOf("```sql\n") + 7;
     // Beside another program's run, which never meets ours.
     server.runSql("CREATE TABLE public.run (what text); CREATE ROLE station3 LOGIN; "
                   "CREATE ROLE yieldpage LOGIN; " +
-                  readme.mid(start, readme.indexOf("```", start) - start));
+                  guide.mid(start, guide.indexOf("```", start) - start));
     RecordConnection owner(RecordConnection::Line, server.uri());
     QString error;
     ASSERT_TRUE(owner.open(error) && LineDatabase::prepare(owner, error)) << error.toStdString();
