@@ -718,6 +718,71 @@
         <source>die Liniendatenbank nimmt sie an, aber langsamer, als ein Lauf wartet; der nächste Lauf oder quendal --forward überträgt den Rest</source>
         <translation>the line database takes them, but more slowly than a run waits; the next run or quendal --forward forwards the rest</translation>
     </message>
+    <message>
+        <source>de_DE</source>
+        <comment>the locale numbers follow</comment>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>Prüfplatz</source>
+        <translation>Test station</translation>
+    </message>
+    <message>
+        <source>bereit</source>
+        <translation>ready</translation>
+    </message>
+    <message>
+        <source>läuft</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>Seriennummer scannen</source>
+        <translation>Scan the serial number</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Aufzeichnung nicht lesbar</source>
+        <translation>record not readable</translation>
+    </message>
+    <message>
+        <source>Station %1 — Prüfer %2</source>
+        <translation>Station %1 — tester %2</translation>
+    </message>
+    <message>
+        <source>heute noch keine Einheit</source>
+        <translation>no unit yet today</translation>
+    </message>
+    <message>
+        <source>heute %1 Einheiten, Erstdurchlauf %2 %</source>
+        <translation>today %1 units, first pass %2 %</translation>
+    </message>
+    <message>
+        <source>1. Versuch</source>
+        <translation>attempt 1</translation>
+    </message>
+    <message>
+        <source>%1. Versuch — zuletzt %2 am %3, %4</source>
+        <translation>attempt %1 — last %2 on %3, %4</translation>
+    </message>
+    <message>
+        <source>%1. Versuch — bereits bestanden am %2, %3</source>
+        <translation>attempt %1 — already passed on %2, %3</translation>
+    </message>
+    <message>
+        <source>Seriennummer abgelehnt: %1</source>
+        <translation>serial number refused: %1</translation>
+    </message>
+    <message>
+        <source>Seriennummer läuft schon an %1</source>
+        <translation>serial number already running at %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -802,18 +867,6 @@ line); 2 is a usage error, and then nothing is sent.</translation>
         <translation>Run the tests without a window, on every terminal named, all at once, then end with an exit status (see above).</translation>
     </message>
     <message>
-        <source>Mit --run: ein Terminal an der COM-Nummer N (1 bis 16), wie das Fenster sie zuordnet. Wiederholbar. Vorgabe: die gespeicherte COM-Nummer; ohne sie ist --com oder --device nötig.</source>
-        <translation>With --run: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number; without one, --com or --device is needed.</translation>
-    </message>
-    <message>
-        <source>Mit --run: ein Terminal am Gerät PATH. Wiederholbar.</source>
-        <translation>With --run: a terminal on the device PATH. May be repeated.</translation>
-    </message>
-    <message>
-        <source>Mit --run: die Displaygeometrie, wie die Listen des Fensters sie anbieten (Vorgabe 20x4).</source>
-        <translation>With --run: the display geometry, as the window&apos;s lists offer it (default 20x4).</translation>
-    </message>
-    <message>
         <source>Mit --run: wie oft der Schnittstellentest eines stummen Terminals wiederholt wird, bevor er abgebrochen wird (Vorgabe 0).</source>
         <translation>With --run: how often a silent terminal&apos;s interface test is retried before it is cancelled (default 0).</translation>
     </message>
@@ -850,10 +903,6 @@ line); 2 is a usage error, and then nothing is sent.</translation>
         <translation>The name of the test station (default: the host name).</translation>
     </message>
     <message>
-        <source>Mit --run: wer prüft (Vorgabe: der Anmeldename).</source>
-        <translation>With --run: who is testing (default: the login name).</translation>
-    </message>
-    <message>
         <source>Die Liniendatenbank als postgresql://-Adresse (Vorgabe: QUENDAL_DATABASE, sonst [Aufzeichnung] Datenbank= der Einstellungsdatei). Passwörter nur über ~/.pgpass oder PGPASSWORD.</source>
         <translation>The line database as a postgresql:// address (default: QUENDAL_DATABASE, else [Aufzeichnung] Datenbank= of the settings file). Passwords only through ~/.pgpass or PGPASSWORD.</translation>
     </message>
@@ -872,10 +921,6 @@ line); 2 is a usage error, and then nothing is sent.</translation>
     <message>
         <source>--%1 geht nur mit %2</source>
         <translation>--%1 needs %2</translation>
-    </message>
-    <message>
-        <source>--run, --history, --yield und --forward schließen einander aus</source>
-        <translation>--run, --history, --yield and --forward exclude one another</translation>
     </message>
     <message>
         <source>keine Liniendatenbank gesetzt: --database URL, die Umgebung QUENDAL_DATABASE oder [Aufzeichnung] Datenbank= in den Einstellungen</source>
@@ -956,6 +1001,46 @@ Terminal runs: %4
     <message>
         <source>Mit --yield: die Ausgabe in FILE schreiben, als Ganzes, statt auf die Standardausgabe.</source>
         <translation>With --yield: write the output to FILE, whole, instead of to standard output.</translation>
+    </message>
+    <message>
+        <source>--run, --slots, --history, --yield und --forward schließen einander aus</source>
+        <translation>--run, --slots, --history, --yield and --forward exclude one another</translation>
+    </message>
+    <message>
+        <source>Mit --run oder --slots: wer prüft (Vorgabe: der Anmeldename).</source>
+        <translation>With --run or --slots: who tests (default: the login name).</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine COM-Nummer von 1 bis %3</source>
+        <translation>%1: %2 is no COM number from 1 to %3</translation>
+    </message>
+    <message>
+        <source>kein Platz genannt, und die Einstellungsdatei %1 ist nicht lesbar</source>
+        <translation>no slot named, and the settings file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>kein Platz genannt: --com N oder --device PATH angeben, oder die Plätze in %1 der Einstellungsdatei eintragen</source>
+        <translation>no slot named: give --com N or --device PATH, or enter the slots in %1 of the settings file</translation>
+    </message>
+    <message>
+        <source>%1 Plätze genannt; ein Prüfplatz hat höchstens %2</source>
+        <translation>%1 slots named; a test station has at most %2</translation>
+    </message>
+    <message>
+        <source>Das Fenster des Prüfplatzes öffnen: ein Platz je Terminal (--com, --device oder [Pruefplatz] Plaetze=), gestartet durch das Scannen einer Seriennummer.</source>
+        <translation>Open the test station window: one slot per terminal (--com, --device or [Pruefplatz] Plaetze=), started by scanning a serial number.</translation>
+    </message>
+    <message>
+        <source>Mit --run oder --slots: ein Terminal an der COM-Nummer N (1 bis 16), wie das Fenster sie zuordnet. Wiederholbar. Vorgabe: die gespeicherte COM-Nummer (--run) oder [Pruefplatz] Plaetze= (--slots).</source>
+        <translation>With --run or --slots: a terminal on COM number N (1 to 16), as the window maps it. May be repeated. Default: the stored COM number (--run) or [Pruefplatz] Plaetze= (--slots).</translation>
+    </message>
+    <message>
+        <source>Mit --run oder --slots: ein Terminal am Gerät PATH. Wiederholbar.</source>
+        <translation>With --run or --slots: a terminal on the device PATH. May be repeated.</translation>
+    </message>
+    <message>
+        <source>Mit --run oder --slots: die Displaygeometrie, wie die Listen des Fensters sie anbieten (Vorgabe 20x4).</source>
+        <translation>With --run or --slots: the display geometry, as the window&apos;s lists offer it (default 20x4).</translation>
     </message>
 </context>
 </TS>

@@ -5,10 +5,6 @@
 
 namespace {
 
-QString translate(const char* text) {
-    return QCoreApplication::translate("Captions", text);
-}
-
 // Numbers as the language in use writes them, whatever the desktop's locale says.
 QLocale shownLocale() {
     return QLocale(QCoreApplication::translate("Captions", "de_DE", "the locale numbers follow"));
@@ -21,14 +17,15 @@ QString whenText(const QDateTime& started) {
 } // namespace
 
 QString Captions::stationHeader(const QString& station, const QString& operatorName) {
-    return translate("Station %1 — Prüfer %2").arg(station, operatorName);
+    return QCoreApplication::translate("Captions", "Station %1 — Prüfer %2")
+        .arg(station, operatorName);
 }
 
 QString Captions::dayFigures(int units, int passedFirst) {
     if (units == 0)
-        return translate("heute noch keine Einheit");
+        return QCoreApplication::translate("Captions", "heute noch keine Einheit");
     const double yield = 100.0 * passedFirst / units;
-    return translate("heute %1 Einheiten, Erstdurchlauf %2 %")
+    return QCoreApplication::translate("Captions", "heute %1 Einheiten, Erstdurchlauf %2 %")
         .arg(units)
         .arg(shownLocale().toString(yield, 'f', 1));
 }
@@ -38,33 +35,35 @@ QString Captions::slotName(const QString& name, const QString& adapter) {
 }
 
 QString Captions::firstAttempt() {
-    return translate("1. Versuch");
+    return QCoreApplication::translate("Captions", "1. Versuch");
 }
 
 QString Captions::pastAttempt(int attempt, const QString& verdict, const QDateTime& started,
                               const QString& station, const QString& failedStep) {
-    const QString text = translate("%1. Versuch — zuletzt %2 am %3, %4")
-                             .arg(attempt)
-                             .arg(verdict, whenText(started), station);
+    const QString text =
+        QCoreApplication::translate("Captions", "%1. Versuch — zuletzt %2 am %3, %4")
+            .arg(attempt)
+            .arg(verdict, whenText(started), station);
     return failedStep.isEmpty() ? text : text + QStringLiteral(": ") + failedStep;
 }
 
 QString Captions::passedBefore(int attempt, const QDateTime& started, const QString& station) {
-    return translate("%1. Versuch — bereits bestanden am %2, %3")
+    return QCoreApplication::translate("Captions", "%1. Versuch — bereits bestanden am %2, %3")
         .arg(attempt)
         .arg(whenText(started), station);
 }
 
 QString Captions::serialRefused(const QString& reason) {
-    return translate("Seriennummer abgelehnt: %1").arg(reason);
+    return QCoreApplication::translate("Captions", "Seriennummer abgelehnt: %1").arg(reason);
 }
 
 QString Captions::serialRunningElsewhere(const QString& slot) {
-    return translate("Seriennummer läuft schon an %1").arg(slot);
+    return QCoreApplication::translate("Captions", "Seriennummer läuft schon an %1").arg(slot);
 }
 
 QString Captions::slotDuration(qint64 ms) {
-    return translate("%1 s").arg(shownLocale().toString(ms / 1000.0, 'f', 1));
+    return QCoreApplication::translate("Captions", "%1 s")
+        .arg(shownLocale().toString(ms / 1000.0, 'f', 1));
 }
 
 QString Captions::stepTip(const QString& caption, const QString& result) {

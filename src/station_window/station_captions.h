@@ -13,7 +13,6 @@ inline constexpr Caption slotReady{QT_TRANSLATE_NOOP("Captions", "bereit")};
 inline constexpr Caption slotRunning{QT_TRANSLATE_NOOP("Captions", "läuft")};
 inline constexpr Caption serialPlaceholder{QT_TRANSLATE_NOOP("Captions", "Seriennummer scannen")};
 inline constexpr Caption retry{QT_TRANSLATE_NOOP("Captions", "Wiederholen")};
-inline constexpr Caption slotNotRecorded{QT_TRANSLATE_NOOP("Captions", "nicht aufgezeichnet")};
 inline constexpr Caption pastUnknown{QT_TRANSLATE_NOOP("Captions", "Aufzeichnung nicht lesbar")};
 
 QString stationHeader(const QString& station, const QString& operatorName);

@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
@@ -91,6 +93,37 @@ TEST(QuendalCommandLine, WithoutADisplayMistakesAreUsageErrorsAndTheWindowSaysWh
             EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
         }
     }
+}
+
+// The station window's slots come from the command line, else from the settings file, where a
+// quoted path may hold a comma; what makes no station is a usage error before any window.
+TEST(QuendalCommandLine, SlotsAreNamedOnceAndAtMostSixteen) {
+    const QString store = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quendal/Quendal.conf";
+    QDir().mkpath(QFileInfo(store).path());
+    QStringList sixteen;
+    for (int i = 1; i <= 16; ++i)
+        sixteen << QString::number(i);
+    const std::vector<std::tuple<QString, QStringList, int, const char*>> cases{
+        {"", {}, 2, "--com N oder --device PATH"},
+        {"", {}, 2, "[Pruefplatz] Plaetze="},
+        {"Plaetze=3,99\n", {}, 2, "99 ist keine COM-Nummer"},
+        {"Plaetze=" + sixteen.join(',') + ",\"/dev/a,b\"\n", {}, 2, "17 Plätze"},
+        {"Plaetze=COM2, /dev/quendal-absent\n", {}, 1, "DISPLAY"},
+        {"", {"--com", "1", "--device", "/dev/quendal-absent", "--com", "1"}, 2, "dasselbe"},
+        {"", {"--com", "1", "--unit", "COM1=A"}, 2, "--unit geht nur mit --run"},
+        {"", {"--com", "1", "--station", " X"}, 2, "Leerzeichen"}};
+    for (const auto& [stored, arguments, status, said] : cases) {
+        QFile::remove(store);
+        if (!stored.isEmpty()) {
+            QFile file(store);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(("[Pruefplatz]\n" + stored).toUtf8());
+        }
+        const Result result = run(quendal, QStringList{"--slots"} + arguments);
+        EXPECT_EQ(result.status, status) << said << ": " << result.err;
+        EXPECT_TRUE(contains(result.err, said)) << result.err;
+    }
+    QFile::remove(store);
 }
 
 TEST(SimulatorCommandLine, AnswersHelpAndVersionAndRejectsMistakes) {

@@ -89,9 +89,10 @@ TEST(LanguageTest, WindowAndRunSpeakTheDesktopsLanguageTheReportStaysGerman) {
 TEST(LanguageTest, HelpAndUsageErrorsSpeakTheDesktopsLanguage) {
     const std::vector<std::tuple<QStringList, const char*, const char*>> cases{
         {{"--help"},
-         "Mit --run: ein Terminal am Gerät PATH",
-         "With --run: a terminal on the device PATH"},
-        {{"--com", "3"}, "--com geht nur mit --run", "--com needs --run"},
+         "Mit --run oder --slots: ein Terminal am Gerät PATH",
+         "With --run or --slots: a terminal on the device PATH"},
+        {{"--com", "3"}, "--com geht nur mit --run, --slots", "--com needs --run, --slots"},
+        {{"--slots"}, "kein Platz genannt", "no slot named"},
         {{"--run", "--com", "0"},
          "die COM-Nummer muss 1 bis 16 sein",
          "the COM number must be 1 to 16"},
