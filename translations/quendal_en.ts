@@ -756,8 +756,8 @@
         <translation>no unit yet today</translation>
     </message>
     <message>
-        <source>heute %1 Einheiten, Erstdurchlauf %2 %</source>
-        <translation>today %1 units, first pass %2 %</translation>
+        <source>Einheiten heute: %1, Erstdurchlauf: %2 %</source>
+        <translation>Units today: %1, first pass: %2 %</translation>
     </message>
     <message>
         <source>1. Versuch</source>

@@ -108,6 +108,9 @@ QWidget* SlotPanel::buildQuestion() {
     questionText_ = new QLabel(question_);
     questionText_->setObjectName(QStringLiteral("slotQuestion"));
     questionText_->setWordWrap(true);
+    QFont bold = questionText_->font();
+    bold.setBold(true);
+    questionText_->setFont(bold);
     retry_ = new QPushButton(Captions::retry, question_);
     retry_->setObjectName(QStringLiteral("retryButton"));
     cancel_ = new QPushButton(Captions::cancel, question_);
@@ -172,8 +175,10 @@ void SlotPanel::showStep(int index, const QString& caption, const QString& resul
     cancelShown_ |= step == StepResult::Cancelled;
 }
 
+// The question's first line says what is wrong; the whole of it is in the tooltip.
 void SlotPanel::showQuestion(const QString& text) {
-    questionText_->setText(Captions::oneLine(text));
+    questionText_->setText(text.section(QLatin1Char('\r'), 0, 0));
+    questionText_->setToolTip(Captions::oneLine(text));
     question_->show();
 }
 
@@ -193,16 +198,15 @@ void SlotPanel::showPast(const QString& text, bool passed) {
     past_->setFont(font);
 }
 
-void SlotPanel::showEnded(const TerminalRun& report, const QString& recordProblem) {
+void SlotPanel::showEnded(const TerminalRun& report) {
     running_ = false;
     ticking_.stop();
     hideQuestion();
     duration_->setText(Captions::slotDuration(report.durationMs));
     setState(Captions::verdictWord(report.verdict), StationColours::ofVerdict(report.verdict));
+    // A record that could not be written came as the job's last notice; the verdict stays.
     if (!report.message.isEmpty() && !detailLines_.contains(report.message))
         showNotice(report.message);
-    if (!recordProblem.isEmpty())
-        showNotice(Captions::oneLine(recordProblem));
     serial_->clear();
     serial_->setEnabled(true);
 }

@@ -33,7 +33,7 @@ public:
     void hideQuestion();
     void showNotice(const QString& line);
     void showPast(const QString& text, bool passed);
-    void showEnded(const TerminalRun& report, const QString& recordProblem);
+    void showEnded(const TerminalRun& report);
 
 signals:
     void scanned(const QString& serial);

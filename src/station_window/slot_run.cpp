@@ -59,10 +59,9 @@ void SlotRun::onJobFinished() {
     thread_->quit();
     thread_->wait();
     const TerminalRun report = job_->report;
-    const QString recordProblem = job_->recordProblem;
     delete job_;
     delete thread_;
     job_ = nullptr;
     thread_ = nullptr;
-    emit ended(report, recordProblem);
+    emit ended(report);
 }

@@ -42,8 +42,8 @@ signals:
     void asked(const QString& text);
     void questionSettled();
     void notice(const QString& line);
-    // The run has ended and is recorded, unless `recordProblem` says why not.
-    void ended(const TerminalRun& report, const QString& recordProblem);
+    // The run has ended and is recorded; a record that failed came as the last notice.
+    void ended(const TerminalRun& report);
 
 private:
     void onJobFinished();

@@ -25,7 +25,7 @@ QString Captions::dayFigures(int units, int passedFirst) {
     if (units == 0)
         return QCoreApplication::translate("Captions", "heute noch keine Einheit");
     const double yield = 100.0 * passedFirst / units;
-    return QCoreApplication::translate("Captions", "heute %1 Einheiten, Erstdurchlauf %2 %")
+    return QCoreApplication::translate("Captions", "Einheiten heute: %1, Erstdurchlauf: %2 %")
         .arg(units)
         .arg(shownLocale().toString(yield, 'f', 1));
 }

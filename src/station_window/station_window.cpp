@@ -106,11 +106,10 @@ void StationWindow::connectSlot(int index) {
     connect(&slot, &SlotRun::asked, panel, &SlotPanel::showQuestion);
     connect(&slot, &SlotRun::questionSettled, panel, &SlotPanel::hideQuestion);
     connect(&slot, &SlotRun::notice, panel, &SlotPanel::showNotice);
-    connect(&slot, &SlotRun::ended, this,
-            [this, index](const TerminalRun& report, const QString& recordProblem) {
-                panels_[index]->showEnded(report, recordProblem);
-                onSlotEnded(index);
-            });
+    connect(&slot, &SlotRun::ended, this, [this, index](const TerminalRun& report) {
+        panels_[index]->showEnded(report);
+        onSlotEnded(index);
+    });
 }
 
 // A refused scan stays in its field with the reason; nothing is sent.

@@ -52,9 +52,9 @@ void TerminalJob::start() {
     if (prepare(port))
         runTests(port, steps, state, questions);
     report.durationMs = took.elapsed();
-    recordProblem = recorder_.record(run_identity_, report);
-    recordFailed = !recordProblem.isEmpty();
-    note(recordProblem);
+    const QString notRecorded = recorder_.record(run_identity_, report);
+    recordFailed = !notRecorded.isEmpty();
+    note(notRecorded);
     emit finished();
 }
 

@@ -38,7 +38,6 @@ public:
     TerminalRun report;
     // The run could not be recorded; told among the notices.
     bool recordFailed = false;
-    QString recordProblem;
 
 signals:
     void rowFinished(const QString& line);

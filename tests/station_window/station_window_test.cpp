@@ -7,10 +7,12 @@
 #include "test_store.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -190,6 +192,23 @@ TEST_F(StationWindowTest, ClosingEndsEveryRunningSlotAsInterruptedAndFreesItsPor
         ASSERT_EQ(runs.size(), 1);
         EXPECT_EQ(runs[0].terminal.verdict, TerminalRun::Interrupted);
     }
+}
+
+// A folder where the station's file belongs: the run is not recorded, the slot says so, and
+// its verdict stands.
+TEST_F(StationWindowTest, ARecordThatCannotBeWrittenIsSaidInTheSlotAndTheVerdictStays) {
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir elsewhere;
+    qputenv("XDG_DATA_HOME", elsewhere.path().toLocal8Bit());
+    ASSERT_TRUE(QDir().mkpath(elsewhere.filePath("Quendal/records.sqlite")));
+    open({{}});
+    scan("SN-G1");
+    const bool done = waitFor([&] { return ended(0); });
+    qputenv("XDG_DATA_HOME", dataHome);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(state(0), "bestanden");
+    EXPECT_TRUE(text(0, "slotDetails").contains("nicht geschrieben"))
+        << text(0, "slotDetails").toStdString();
 }
 
 } // namespace
