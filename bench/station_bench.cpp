@@ -26,6 +26,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <thread>
 
 namespace {
@@ -37,6 +38,7 @@ constexpr int probeEveryMs = 10;
 constexpr int phaseLimitMs = 60'000;
 // What the record's look-ups and the day's figures take after a phase, left out of the next.
 constexpr int settleMs = 300;
+constexpr int idleMs = 1000;
 // Nothing in the window answers this key.
 constexpr Qt::Key probeKey = Qt::Key_F35;
 
@@ -194,6 +196,24 @@ Phase runPhase(Station& station, StationWindow& window, KeyProbe& probe,
     return phase;
 }
 
+// The window with every slot ready and the probe at work: what the bench itself and an idle
+// window cost, to be set against the phases.
+Phase idlePhase(KeyProbe& probe) {
+    QEventLoop loop;
+    QTimer::singleShot(idleMs, &loop, &QEventLoop::quit);
+    Phase phase;
+    const double processorBefore = processorMs();
+    QElapsedTimer clock;
+    clock.start();
+    probe.start();
+    loop.exec();
+    phase.keyLatenciesMs = probe.stop();
+    phase.wallMs = double(clock.nsecsElapsed()) / 1e6;
+    phase.processorMs = processorMs() - processorBefore;
+    phase.complete = true;
+    return phase;
+}
+
 void settle() {
     QEventLoop loop;
     QTimer::singleShot(settleMs, &loop, &QEventLoop::quit);
@@ -249,11 +269,15 @@ struct Figures {
     Figure loneLatencyMax{"slots.1.key_latency_max", "ms", {}};
     Figure latencyP99{"slots.8.key_latency_p99", "ms", {}, "<= 50"};
     Figure latencyMax{"slots.8.key_latency_max", "ms", {}, "<= 50"};
+    Figure idleShare{"slots.0.processor_share", "%", {}};
     Figure loneShare{"slots.1.processor_share", "%", {}};
     Figure share{"slots.8.processor_share_per_slot", "%", {}, "<= 3"};
+    // The same time set against the slots' own recorded durations, without the typing.
+    Figure shareRunning{"slots.8.processor_over_durations", "%", {}};
 
-    void add(const Phase& lone, double loneMs, const Phase& eight,
+    void add(const Phase& idle, const Phase& lone, double loneMs, const Phase& eight,
              const std::vector<double>& eightMs) {
+        idleShare.values.push_back(idle.processorMs / idle.wallMs * 100.0);
         loneDuration.values.push_back(loneMs);
         double worst = 0;
         for (double ms : eightMs) {
@@ -267,11 +291,13 @@ struct Figures {
         latencyMax.values.push_back(Figure{"", "", eight.keyLatenciesMs}.max());
         loneShare.values.push_back(lone.processorMs / lone.wallMs * 100.0);
         share.values.push_back(eight.processorMs / eight.wallMs / slotsAtOnce * 100.0);
+        shareRunning.values.push_back(eight.processorMs /
+                                      std::accumulate(eightMs.begin(), eightMs.end(), 0.0) * 100.0);
     }
 
     std::vector<Figure> all() const {
-        return {loneDuration, eightDuration, overLone,  worstOverLone, loneLatencyMax,
-                latencyP99,   latencyMax,    loneShare, share};
+        return {loneDuration, eightDuration, overLone,  worstOverLone, loneLatencyMax, latencyP99,
+                latencyMax,   idleShare,     loneShare, share,         shareRunning};
     }
 };
 
@@ -302,6 +328,7 @@ int benchmarkStation(int rounds, bool json) {
     Figures figures;
     bool passed = true;
     for (int round = 1; round <= rounds && passed; ++round) {
+        const Phase idle = idlePhase(probe);
         const QStringList loneSerial = serialsOf(round, 1);
         const Phase lone = runPhase(station, window, probe, loneSerial);
         settle();
@@ -312,7 +339,7 @@ int benchmarkStation(int rounds, bool json) {
         passed = lone.complete && eight.complete && recordedDurations(loneSerial, loneMs) &&
                  recordedDurations(eightSerials, eightMs);
         if (passed)
-            figures.add(lone, loneMs.front(), eight, eightMs);
+            figures.add(idle, lone, loneMs.front(), eight, eightMs);
     }
     printFigures(figures.all(), json);
     if (!passed)
