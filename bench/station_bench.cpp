@@ -123,7 +123,7 @@ public:
         typing_.setTimerType(Qt::PreciseTimer);
         typing_.setInterval(
             std::max(1, typingMs / slotsAtOnce / int(keys_.size() / serials.size())));
-        QObject::connect(&typing_, &QTimer::timeout, [this] { typeNext(); });
+        QObject::connect(&typing_, &QTimer::timeout, &typing_, [this] { typeNext(); });
     }
 
     void start(const std::function<void()>& typed) {
