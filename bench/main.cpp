@@ -2,7 +2,8 @@
 // zr-terminal-sim: once as fast as the pseudo-terminal goes, once with the line emulated at
 // 9600 baud 8E1. With a display, Quendal's window is shown as an operator sees it, and the
 // real program's start-up time and peak memory are measured too. `--scale` measures instead
-// how `quendal --run` scales with the number of terminals at once.
+// how `quendal --run` scales with the number of terminals at once, `--slots` the station
+// window with eight slots at once against a lone one.
 #include "batch_scale.h"
 #include "comparison.h"
 #include "figures.h"
@@ -14,6 +15,7 @@
 #include "run_stream.h"
 #include "sim_process.h"
 #include "startup_probe.h"
+#include "station_bench.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -88,6 +90,7 @@ void addStartup(std::vector<Figure>& figures, QPoint closeButton, const QString&
 struct Options {
     bool json = false;
     bool scale = false;
+    bool station = false;
     bool record = false;
     QString recordFile;
     int runs = 10;
@@ -104,11 +107,16 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("print JSON"));
     const QCommandLineOption runs(
         QStringLiteral("runs"),
-        QStringLiteral("runs per client and case, or rounds with --scale (default 10)"),
+        QStringLiteral("runs per client and case, or rounds with --scale and --slots "
+                       "(default 10)"),
         QStringLiteral("N"), QStringLiteral("10"));
     const QCommandLineOption scale(
         QStringLiteral("scale"),
         QStringLiteral("measure quendal --run with 1, 8 and 16 terminals at once instead"));
+    const QCommandLineOption station(
+        QStringLiteral("slots"),
+        QStringLiteral("measure the station window instead: eight slots at once against a lone "
+                       "one, the key latency and processor time meanwhile"));
     const QCommandLineOption record(
         QStringLiteral("record"),
         QStringLiteral("measure the run record instead: its share of a 16-terminal batch, "
@@ -119,7 +127,7 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
         QStringLiteral("only write a generated run record of 20,000 runs to FILE, as a quarter "
                        "at eight stations, and end"),
         QStringLiteral("FILE"));
-    parser.addOptions({json, runs, scale, record, writeRecord});
+    parser.addOptions({json, runs, scale, station, record, writeRecord});
     QString mistake;
     if (!parser.parse(arguments)) {
         mistake = parser.errorText();
@@ -140,6 +148,7 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     }
     options.json = parser.isSet(json);
     options.scale = parser.isSet(scale);
+    options.station = parser.isSet(station);
     options.record = parser.isSet(record);
     options.recordFile = parser.value(writeRecord);
     return std::nullopt;
@@ -179,6 +188,8 @@ int main(int argc, char** argv) {
         return writeSampleRecord(options.recordFile);
     if (options.scale)
         return benchmarkBatchScale(options.runs, options.json, folder.path());
+    if (options.station)
+        return benchmarkStation(options.runs, options.json);
     if (options.record)
         return benchmarkRecord(options.runs, options.json, folder.path());
     const bool shown = QGuiApplication::platformName() == QStringLiteral("xcb");
