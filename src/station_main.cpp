@@ -8,32 +8,19 @@
 #include "test_sequence/signal_exit.h"
 
 #include <QApplication>
+#include <memory>
 #include <unistd.h>
 
-namespace {
-
-constexpr int interruptedStatus = 4;
-
-} // namespace
-
 int runStation(const StationOptions& options) {
-    bool signalled = false;
     std::unique_ptr<StationWindow> shown;
     // Taken before the record is opened, whose lock a signal must be able to end the wait for.
-    SignalExit signalExit([&] {
-        signalled = true;
-        if (shown)
-            shown->endAll();
-        else
-            QCoreApplication::quit();
-    });
+    // Its handler runs from the event loop, once the window is there.
+    SignalExit signalExit([&] { shown->endAll(); });
     Station station(options);
     shown = std::make_unique<StationWindow>(station);
     centreOnScreen(*shown);
     shown->show();
-    int status = QApplication::exec();
-    if (signalled)
-        status = interruptedStatus;
+    const int status = QApplication::exec();
     shown.reset();
     // A forward or a look that still waits for the line database is not waited for.
     LineFeed::endProcessIfAtWork(status);
