@@ -136,6 +136,20 @@ bool readsBack(const QList<SettingsStore::Entry>& entries) {
     return true;
 }
 
+// The store as one reading of the whole file, or nothing with the cause in `problem`.
+std::unique_ptr<QSettings> readableOr(SettingsStore::Problem& problem) {
+    if (const auto cause = unusable(storePath())) {
+        problem = {SettingsStore::Problem::Unreadable, *cause, storePath(), {}};
+        return nullptr;
+    }
+    auto settings = store();
+    const QSettings::Status status = statusOf(*settings);
+    if (status == QSettings::NoError)
+        return settings;
+    problem = readProblem(QFileInfo(storePath()), status);
+    return nullptr;
+}
+
 } // namespace
 
 QString SettingsStore::fileName() {
@@ -149,34 +163,20 @@ QString SettingsStore::read(const QString& section, const QString& key) {
 
 bool SettingsStore::readSection(const QString& section, QHash<QString, QString>& values,
                                 Problem& problem) {
-    if (const auto cause = unusable(storePath())) {
-        problem = {Problem::Unreadable, *cause, storePath(), {}};
+    const auto settings = readableOr(problem);
+    if (!settings)
         return false;
-    }
-    const auto settings = store();
-    const QSettings::Status status = statusOf(*settings);
-    if (status == QSettings::NoError) {
-        settings->beginGroup(section);
-        for (const QString& key : settings->childKeys())
-            values.insert(key, text(settings->value(key)));
-        return true;
-    }
-    problem = readProblem(QFileInfo(storePath()), status);
-    return false;
+    settings->beginGroup(section);
+    for (const QString& key : settings->childKeys())
+        values.insert(key, text(settings->value(key)));
+    return true;
 }
 
 bool SettingsStore::readList(const QString& section, const QString& key, QStringList& items,
                              Problem& problem) {
-    if (const auto cause = unusable(storePath())) {
-        problem = {Problem::Unreadable, *cause, storePath(), {}};
+    const auto settings = readableOr(problem);
+    if (!settings)
         return false;
-    }
-    const auto settings = store();
-    const QSettings::Status status = statusOf(*settings);
-    if (status != QSettings::NoError) {
-        problem = readProblem(QFileInfo(storePath()), status);
-        return false;
-    }
     const QVariant value = settings->value(path(section, key));
     if (value.typeId() == QMetaType::QStringList)
         items = value.toStringList();

@@ -11,7 +11,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <limits>
 
 namespace {
@@ -20,18 +19,10 @@ const QString runOption = QStringLiteral("run");
 const QString retriesOption = QStringLiteral("retries");
 const QString reportOption = QStringLiteral("report");
 
-// Plain digits only: toInt() would also take " 3", "+3" and "03", which nobody means as a count.
-std::optional<int> wholeNumber(const QString& text) {
-    static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]*)$"));
-    bool ok = false;
-    const int value = digits.match(text).hasMatch() ? text.toInt(&ok) : 0;
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
 bool readRetries(const QCommandLineParser& parser, RunOptions& options, QString& error) {
     if (!parser.isSet(retriesOption))
         return true;
-    const auto retries = wholeNumber(parser.value(retriesOption));
+    const auto retries = TerminalOptions::wholeNumber(parser.value(retriesOption));
     if (!retries || *retries < 0) {
         error = QCoreApplication::translate("CommandLine",
                                             "--retries %1: muss eine ganze Zahl von 0 bis %2 sein")

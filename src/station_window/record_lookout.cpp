@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr unsigned long stopWaitMs = 200;
+constexpr unsigned long stopWaitMs = 2000;
 
 } // namespace
 

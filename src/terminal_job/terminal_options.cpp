@@ -14,15 +14,14 @@ const QString comOption = QStringLiteral("com");
 const QString deviceOption = QStringLiteral("device");
 const QString geometryOption = QStringLiteral("geometry");
 
-// Plain digits only: toInt() would also take " 3", "+3" and "03", which nobody means as a port.
-std::optional<int> wholeNumber(const QString& text) {
+} // namespace
+
+std::optional<int> TerminalOptions::wholeNumber(const QString& text) {
     static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]*)$"));
     bool ok = false;
     const int value = digits.match(text).hasMatch() ? text.toInt(&ok) : 0;
     return ok ? std::optional<int>(value) : std::nullopt;
 }
-
-} // namespace
 
 void TerminalOptions::addOptions(QCommandLineParser& parser) {
     parser.addOptions({

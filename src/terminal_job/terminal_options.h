@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class QCommandLineParser;
 
@@ -13,6 +14,10 @@ namespace TerminalOptions {
 inline constexpr int highestCommPort = 16;
 
 void addOptions(QCommandLineParser& parser);
+
+// Plain digits only: toInt() would also take " 3", "+3" and "03", which nobody means as a
+// number on a command line.
+std::optional<int> wholeNumber(const QString& text);
 
 // --com N and --device PATH, in that order; false with the bad argument named in `error`.
 bool readTerminals(const QCommandLineParser& parser, QList<TerminalChoice>& terminals,
