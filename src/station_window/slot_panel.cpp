@@ -44,8 +44,15 @@ SlotPanel::SlotPanel(int number, const QString& name, QWidget* parent)
     connect(&ticking_, &QTimer::timeout, this, &SlotPanel::showDuration);
     connect(serial_, &QLineEdit::returnPressed, this, [this] { emit scanned(serial_->text()); });
     connect(serial_, &QLineEdit::textEdited, refusal_, &QLabel::clear);
-    connect(retry_, &QPushButton::clicked, this, [this] { emit answered(true); });
-    connect(cancel_, &QPushButton::clicked, this, [this] { emit answered(false); });
+    // One answer per question: the buttons go at the first press.
+    connect(retry_, &QPushButton::clicked, this, [this] {
+        hideQuestion();
+        emit answered(true);
+    });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        hideQuestion();
+        emit answered(false);
+    });
     setState(Captions::slotReady, palette().color(QPalette::Button));
 }
 

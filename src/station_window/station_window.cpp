@@ -125,13 +125,15 @@ void StationWindow::onScanned(int index, const QString& serial) {
     focusNextReady(index);
 }
 
-// A slot that ends is ready again: it takes the focus when no field has it.
+// A slot that ends is ready again: it takes the focus when no field or button has it.
 void StationWindow::onSlotEnded(int index) {
     QWidget* focused = focusWidget();
-    if (!focused || !focused->isEnabled() || !focused->isVisible())
+    if (!focused || focused == this || !focused->isEnabled() || !focused->isVisible())
         focusSlot(index);
 }
 
+// With every slot running the window itself keeps the focus, so the next scan lands on no
+// button a slot's question shows.
 void StationWindow::focusNextReady(int after) {
     const int count = int(panels_.size());
     for (int step = 1; step <= count; ++step) {
@@ -141,6 +143,7 @@ void StationWindow::focusNextReady(int after) {
             return;
         }
     }
+    setFocus();
 }
 
 // A slot that asks takes its Retry button; a question never takes the focus by itself, or a

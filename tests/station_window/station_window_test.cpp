@@ -127,8 +127,12 @@ TEST_F(StationWindowTest, ASilentSlotAsksInItsPanelWhileAnotherRunsAndTakesAScan
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     ASSERT_TRUE(focusedOn(1));
     scan("SN-C2");
+    // Every slot busy: the next scan must not land on the question's buttons.
+    EXPECT_NE(QApplication::focusWidget(), retry);
+    EXPECT_NE(QApplication::focusWidget(), window->panel(0)->cancelButton());
     ASSERT_TRUE(waitFor([&] { return ended(1); }));
     EXPECT_EQ(state(1), "bestanden");
+    EXPECT_TRUE(focusedOn(1));
     EXPECT_EQ(state(0), "läuft");
     QTest::keyClick(window.get(), Qt::Key_1, Qt::AltModifier);
     ASSERT_EQ(QApplication::focusWidget(), retry);
