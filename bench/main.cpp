@@ -3,10 +3,13 @@
 // 9600 baud 8E1. With a display, Quendal's window is shown as an operator sees it, and the
 // real program's start-up time and peak memory are measured too. `--scale` measures instead
 // how `quendal --run` scales with the number of terminals at once, `--slots` the station
-// window with eight slots at once against a lone one.
+// window with eight slots at once against a lone one, `--record` and `--line-scale` the run
+// record; `--write-record` only writes a generated one.
 #include "batch_scale.h"
 #include "comparison.h"
 #include "figures.h"
+#include "line_record_fill.h"
+#include "line_scale_bench.h"
 #include "operator_ui/event_dispatcher.h"
 #include "operator_ui/operator_prompt.h"
 #include "pulled_adapter.h"
@@ -92,9 +95,71 @@ struct Options {
     bool scale = false;
     bool station = false;
     bool record = false;
+    bool lineScale = false;
+    bool writeRecord = false;
     QString recordFile;
+    QString database;
+    RecordShape shape;
     int runs = 10;
 };
+
+// A line's year, as --line-scale and a generated line database have it by default.
+constexpr RecordShape lineYear{1'000'000, 365, 8};
+
+struct ShapeOptions {
+    QCommandLineOption terminalRuns{QStringLiteral("terminal-runs"),
+                                    QStringLiteral("with --write-record or --line-scale: the "
+                                                   "generated record's terminal runs"),
+                                    QStringLiteral("N")};
+    QCommandLineOption days{QStringLiteral("days"),
+                            QStringLiteral("with --write-record or --line-scale: the days they "
+                                           "are spread over"),
+                            QStringLiteral("D")};
+    QCommandLineOption stations{QStringLiteral("stations"),
+                                QStringLiteral("with --write-record or --line-scale: the "
+                                               "stations they take turns at"),
+                                QStringLiteral("S")};
+};
+
+// Reads the generated record's size into `shape`, which holds the defaults; a mistake named.
+QString readShape(const QCommandLineParser& parser, const ShapeOptions& given, RecordShape& shape) {
+    for (auto [option, value] : {std::pair{&given.terminalRuns, &shape.terminalRuns},
+                                 {&given.days, &shape.days},
+                                 {&given.stations, &shape.stations}}) {
+        if (!parser.isSet(*option))
+            continue;
+        bool number = false;
+        *value = parser.value(*option).toInt(&number);
+        if (!number || *value < 1)
+            return QStringLiteral("invalid value for --%1: %2")
+                .arg(option->names().first(), parser.value(*option));
+    }
+    return {};
+}
+
+// Which record --write-record writes, and its size; a mistake named.
+QString readRecordTarget(const QCommandLineParser& parser, const ShapeOptions& shapeOptions,
+                         Options& options) {
+    const QStringList positional = parser.positionalArguments();
+    const bool shaped = parser.isSet(shapeOptions.terminalRuns) ||
+                        parser.isSet(shapeOptions.days) || parser.isSet(shapeOptions.stations);
+    if (!options.writeRecord) {
+        if (!positional.isEmpty())
+            return QStringLiteral("unexpected argument ") + positional.first();
+        if (!options.database.isEmpty())
+            return QStringLiteral("--database goes only with --write-record");
+        if (shaped && !options.lineScale)
+            return QStringLiteral("--terminal-runs, --days and --stations go only with "
+                                  "--write-record or --line-scale");
+    } else if (positional.size() != (options.database.isEmpty() ? 1 : 0)) {
+        return QStringLiteral("--write-record takes one FILE or --database URL");
+    } else {
+        options.recordFile = positional.value(0);
+    }
+    if (options.lineScale || !options.database.isEmpty())
+        options.shape = lineYear;
+    return readShape(parser, shapeOptions, options.shape);
+}
 
 // Reads the options QApplication left over into `options`. Returns the exit status when the
 // program ends here: 0 after --help, 2 after a mistake, as in the other programs.
@@ -107,8 +172,8 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("print JSON"));
     const QCommandLineOption runs(
         QStringLiteral("runs"),
-        QStringLiteral("runs per client and case, or rounds with --scale and --slots "
-                       "(default 10)"),
+        QStringLiteral("runs per client and case, or rounds with --scale, --slots, --record and "
+                       "--line-scale (default 10)"),
         QStringLiteral("N"), QStringLiteral("10"));
     const QCommandLineOption scale(
         QStringLiteral("scale"),
@@ -124,22 +189,38 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
                        "10,000, a line database that never answers"));
     const QCommandLineOption writeRecord(
         QStringLiteral("write-record"),
-        QStringLiteral("only write a generated run record of 20,000 runs to FILE, as a quarter "
-                       "at eight stations, and end"),
-        QStringLiteral("FILE"));
-    parser.addOptions({json, runs, scale, station, record, writeRecord});
+        QStringLiteral("only write a generated run record and end: to FILE, by default 20,000 "
+                       "terminal runs as a quarter at eight stations, or with --database URL "
+                       "into that empty line database, by default 1,000,000 as a year"));
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QStringLiteral("with --write-record: the line database to fill instead of a file"),
+        QStringLiteral("URL"));
+    const QCommandLineOption lineScale(
+        QStringLiteral("line-scale"),
+        QStringLiteral("measure the run record at a line's scale instead: --history, --yield "
+                       "and the yield page over a year of 1,000,000 terminal runs in a "
+                       "PostgreSQL line database, --yield over as many in a station file"));
+    const ShapeOptions shapeOptions;
+    parser.addOptions({json, runs, scale, station, record, lineScale, writeRecord, database,
+                       shapeOptions.terminalRuns, shapeOptions.days, shapeOptions.stations});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("with --write-record: the station file to fill"),
+                                 QStringLiteral("[FILE]"));
     QString mistake;
     if (!parser.parse(arguments)) {
         mistake = parser.errorText();
     } else if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
-    } else if (!parser.positionalArguments().isEmpty()) {
-        mistake = QStringLiteral("unexpected argument ") + parser.positionalArguments().first();
     } else {
+        options.writeRecord = parser.isSet(writeRecord);
+        options.lineScale = parser.isSet(lineScale);
+        options.database = parser.value(database);
+        mistake = readRecordTarget(parser, shapeOptions, options);
         bool number = false;
         options.runs = parser.value(runs).toInt(&number);
-        if (!number || options.runs < 1)
+        if (mistake.isEmpty() && (!number || options.runs < 1))
             mistake = QStringLiteral("invalid value for --runs: ") + parser.value(runs);
     }
     if (!mistake.isEmpty()) {
@@ -150,14 +231,15 @@ std::optional<int> parseOptions(const QStringList& arguments, Options& options) 
     options.scale = parser.isSet(scale);
     options.station = parser.isSet(station);
     options.record = parser.isSet(record);
-    options.recordFile = parser.value(writeRecord);
     return std::nullopt;
 }
 
-// A record for pictures of the yield page: enough days and stations to fill its charts.
-int writeSampleRecord(const QString& path) {
+// A record for pictures of the yield page, or one to measure a line's: a file or a line
+// database.
+int writeSampleRecord(const Options& options) {
     QString error;
-    if (generateRecord(path, 20000, error, 90, 8))
+    if (options.database.isEmpty() ? generateRecord(options.recordFile, options.shape, error)
+                                   : generateLineRecord(options.database, options.shape, error))
         return 0;
     std::fprintf(stderr, "record not generated: %s\n", qPrintable(error));
     return 1;
@@ -184,8 +266,10 @@ int main(int argc, char** argv) {
     Options options;
     if (const auto status = parseOptions(app.arguments(), options))
         return *status;
-    if (!options.recordFile.isEmpty())
-        return writeSampleRecord(options.recordFile);
+    if (options.writeRecord)
+        return writeSampleRecord(options);
+    if (options.lineScale)
+        return benchmarkLineScale(options.shape, options.runs, options.json, folder.path());
     if (options.scale)
         return benchmarkBatchScale(options.runs, options.json, folder.path());
     if (options.station)

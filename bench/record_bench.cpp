@@ -91,7 +91,7 @@ bool addQueries(std::vector<Figure>& figures, int rounds, const QString& folder)
     QString error;
     QElapsedTimer clock;
     clock.start();
-    if (!generateRecord(data + "/Quendal/records.sqlite", generatedRuns, error)) {
+    if (!generateRecord(data + "/Quendal/records.sqlite", {generatedRuns, 30, 4}, error)) {
         std::fprintf(stderr, "record not generated: %s\n", qPrintable(error));
         return false;
     }
@@ -110,8 +110,8 @@ bool addYieldPage(std::vector<Figure>& figures, int rounds, const QString& folde
     const QString data = folder + "/page";
     const QString page = folder + "/yield.html";
     QString error;
-    if (!generateRecord(data + "/Quendal/records.sqlite", generatedRuns, error, pageDays,
-                        pageStations)) {
+    if (!generateRecord(data + "/Quendal/records.sqlite", {generatedRuns, pageDays, pageStations},
+                        error)) {
         std::fprintf(stderr, "record not generated: %s\n", qPrintable(error));
         return false;
     }
@@ -141,7 +141,7 @@ bool addYieldPage(std::vector<Figure>& figures, int rounds, const QString& folde
 bool addForwarding(std::vector<Figure>& figures, const QString& folder) {
     const QString path = folder + "/forward/records.sqlite";
     QString error;
-    if (!generateRecord(path, waitingRuns, error)) {
+    if (!generateRecord(path, {waitingRuns, 30, 4}, error)) {
         std::fprintf(stderr, "record not generated: %s\n", qPrintable(error));
         return false;
     }

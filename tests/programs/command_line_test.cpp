@@ -145,7 +145,13 @@ TEST(BenchCommandLine, AnswersHelpAndRejectsMistakesBeforeMeasuring) {
         {{QStringLiteral("--runs"), QStringLiteral("0")}, "--runs: 0"},
         {{QStringLiteral("--runs=ten")}, "--runs: ten"},
         {{QStringLiteral("--jsn")}, "jsn"},
-        {{QStringLiteral("COM1")}, "COM1"}};
+        {{QStringLiteral("COM1")}, "COM1"},
+        {{QStringLiteral("--write-record")}, "one FILE or --database"},
+        {{QStringLiteral("--write-record"), QStringLiteral("a"), QStringLiteral("--database=b")},
+         "one FILE or --database"},
+        {{QStringLiteral("--database=b")}, "only with --write-record"},
+        {{QStringLiteral("--days=9")}, "only with --write-record or --line-scale"},
+        {{QStringLiteral("--line-scale"), QStringLiteral("--stations=0")}, "--stations: 0"}};
     for (const auto& [arguments, said] : mistakes) {
         const Result wrong = run(bench, arguments);
         EXPECT_EQ(wrong.status, 2) << said;
