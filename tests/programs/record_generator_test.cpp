@@ -66,11 +66,12 @@ TEST(RecordGenerator, LineDatabaseReadsAsTheFileOfTheSameShape) {
     RunRecorder recorder({station.path() + "/records.sqlite", server.uri()});
     TerminalRun retest;
     retest.port = retest.device = QStringLiteral("COM1");
+    retest.lineSettings = QStringLiteral("9600 8E1");
     retest.verdict = TerminalRun::Passed;
     retest.unit = QStringLiteral("SN-0000009");
     const RunIdentity run = RunIdentity::begin("run", "Platz 9", "Eva", "1");
-    ASSERT_EQ(recorder.record(run, retest), QString());
-    EXPECT_EQ(recorder.forwardAll().error, QString());
+    ASSERT_EQ(recorder.record(run, retest).toStdString(), "");
+    EXPECT_EQ(recorder.forwardAll().error.toStdString(), "");
     EXPECT_EQ(recorder.attempts(run.runId).value("COM1"), 4);
     EXPECT_EQ(server.runSql("SELECT MAX(id) FROM quendal.terminal_run"), "1301");
 }
