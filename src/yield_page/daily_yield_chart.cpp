@@ -97,14 +97,17 @@ void drawSeries(SvgWriter& svg, const QList<Day>& days, const AxisScale& scale,
     svg.endGroup();
 }
 
+// A label that would reach past the chart's right edge is left out rather than cut.
 void dayLabels(SvgWriter& svg, const QList<Day>& days) {
     const double slot = plot.width / double(days.size());
-    const QString longest = QStringLiteral("2026-12-31");
-    const int step =
-        SvgWriter::labelStep(int(days.size()), slot, longest.size() * BarChart::charWidth + 6);
-    for (int i = 0; i < int(days.size()); i += step)
-        svg.text(plot.left + slot * (i + 0.5), plot.bottom() + 14,
-                 days[i].day.toString(Qt::ISODate), "label", SvgWriter::Middle);
+    const double labelWidth = QStringLiteral("2026-12-31").size() * BarChart::charWidth;
+    const int step = SvgWriter::labelStep(int(days.size()), slot, labelWidth + 6);
+    for (int i = 0; i < int(days.size()); i += step) {
+        const double x = plot.left + slot * (i + 0.5);
+        if (x + labelWidth / 2 <= width)
+            svg.text(x, plot.bottom() + 14, days[i].day.toString(Qt::ISODate), "label",
+                     SvgWriter::Middle);
+    }
 }
 
 } // namespace

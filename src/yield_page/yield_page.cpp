@@ -10,7 +10,8 @@ namespace {
 constexpr int longestStation = 32;
 
 const QString style = QStringLiteral(
-    "body{font-family:'DejaVu Sans',Arial,sans-serif;margin:24px;color:#222}"
+    "body{font-family:'DejaVu Sans',Arial,sans-serif;max-width:860px;margin:24px auto;"
+    "padding:0 24px;color:#222}"
     "h1{font-size:22px;margin:0 0 4px}h2{font-size:16px;margin:24px 0 6px}"
     "dl#headline{display:grid;grid-template-columns:max-content auto;gap:2px 16px}"
     "dt{font-weight:bold}dd{margin:0}"
@@ -25,7 +26,7 @@ const QString style = QStringLiteral(
     "p.no-data{color:#555;font-style:italic}"
     "svg .cumulative{fill:none;stroke:#d0632a;stroke-width:2}"
     "svg .panel-title{font-weight:bold}"
-    "@media print{@page{size:A4;margin:12mm}body{margin:0}"
+    "@media print{@page{size:A4;margin:12mm}body{margin:0;padding:0}"
     "section{break-inside:avoid}}");
 
 QString esc(const QString& text) {

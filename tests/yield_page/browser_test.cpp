@@ -69,7 +69,7 @@ TEST(HeadlessBrowser, ShowsThePagesChartsAsAReaderReadsThem) {
     };
     EXPECT_EQ(texts("tick"), QStringList({"75 %", "80 %", "85 %", "90 %", "95 %", "0", "1", "2"}));
     EXPECT_EQ(dom.count(QRegularExpression(R"(<polyline class="line [a-z-]+")")), 2);
-    EXPECT_EQ(texts("label").mid(4), QStringList({"Von anderem Programm exklusiv belegt",
-                                                  "Gerät fehlt"}));
+    EXPECT_EQ(texts("label").mid(4),
+              QStringList({"Von anderem Programm exklusiv belegt", "Gerät fehlt"}));
     EXPECT_EQ(texts("no-data").size(), 2) << dom.toStdString();
 }

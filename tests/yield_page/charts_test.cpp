@@ -56,6 +56,7 @@ TEST(Charts, DrawOneBarPerFigureWithLabelsThatFitAndEscapedText) {
          {"axis-break"}},
         // A date label is ten characters of the 6.5 px label font.
         {"a year of days", DailyYieldChart::svg(days(366)), 732, -1, 65, {}, {}},
+        {"the last day's label would be cut", DailyYieldChart::svg(days(91)), 182, 10, 65, {}, {}},
         {"a day without units keeps its place, empty",
          DailyYieldChart::svg({{QDate(2026, 1, 1), 0, 0, 0}, {QDate(2026, 1, 2), 4, 1, 2}}),
          2,
@@ -113,6 +114,8 @@ TEST(Charts, DrawOneBarPerFigureWithLabelsThatFitAndEscapedText) {
         if (test.labels >= 0) {
             EXPECT_EQ(labels.size(), test.labels) << test.what;
         }
+        for (const double x : labels) // a date is ten characters wide, all within 860 px
+            EXPECT_LE(x + 5 * 6.5, 860) << test.what;
         for (qsizetype i = 1; test.minGap > 0 && i < labels.size(); ++i)
             EXPECT_GE(labels[i] - labels[i - 1], test.minGap) << test.what << " label " << i;
         for (const QString& text : test.present)
