@@ -4,7 +4,8 @@
 #include <QList>
 #include <QString>
 
-// First-pass and final yield per day, two bars a day side by side.
+// First-pass and final yield per day, two lines with a point a day; the axis spans the
+// figures, so that it starts above 0 where they all lie high.
 namespace DailyYieldChart {
 
 // The units whose first attempt in the range fell on `day`, local time, and how many of them
@@ -16,7 +17,7 @@ struct Day {
     int finalPassed = 0;
 };
 
-// Days without units keep their place, empty.
+// Days without units keep their place, empty, and break the lines.
 QString svg(const QList<Day>& days);
 
 } // namespace DailyYieldChart

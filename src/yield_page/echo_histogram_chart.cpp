@@ -12,7 +12,7 @@ constexpr int panelHeight = 170;
 constexpr int bins = 12;
 
 QString count(double value) {
-    return QString::number(value, 'g', 6);
+    return QString::number(value, 'f', 0);
 }
 
 QString binLabel(qint64 from, qint64 binWidth) {
@@ -32,13 +32,13 @@ void panel(SvgWriter& svg, const EchoHistogramChart::Step& step, int index, qint
                      QStringLiteral("%1 ms: %2 %3")
                          .arg(label, QString::number(rows[bin]), QString(Captions::rows))});
     }
-    const double top = SvgWriter::roundUp(*std::max_element(rows.begin(), rows.end()));
+    const AxisScale scale = AxisScale::counts(*std::max_element(rows.begin(), rows.end()));
     const PlotArea plot{64, double(panelHeight * index + 30), width - 64 - 20,
                         panelHeight - 30 - 36};
     svg.beginGroup(QStringLiteral("step"));
     svg.text(plot.left, plot.top - 10, step.caption, "panel-title");
-    svg.axes(plot, top, Captions::rows, count);
-    BarChart::draw(svg, plot, bars, top);
+    svg.axes(plot, scale, Captions::rows, count);
+    BarChart::draw(svg, plot, bars, scale.top);
     svg.endGroup();
 }
 
@@ -50,14 +50,19 @@ qint64 EchoHistogramChart::binWidth(qint64 slowestMs) {
 
 QString EchoHistogramChart::svg(const QList<Step>& steps) {
     qint64 slowest = 0;
+    QList<Step> measured;
     for (const Step& step : steps)
-        if (!step.rowsByMs.isEmpty())
+        if (!step.rowsByMs.isEmpty()) {
             slowest = std::max(slowest, step.rowsByMs.lastKey());
+            measured.append(step);
+        }
+    if (measured.isEmpty())
+        return SvgWriter::noData(Captions::noEchoTimes);
     const qint64 binMs = binWidth(slowest);
     const int binCount = int(slowest / binMs) + 1;
-    SvgWriter svg(QStringLiteral("echo-histogram"), width, panelHeight * int(steps.size()) + 10,
+    SvgWriter svg(QStringLiteral("echo-histogram"), width, panelHeight * int(measured.size()) + 10,
                   Captions::slowestEcho);
-    for (int i = 0; i < int(steps.size()); ++i)
-        panel(svg, steps[i], i, binMs, binCount);
+    for (int i = 0; i < int(measured.size()); ++i)
+        panel(svg, measured[i], i, binMs, binCount);
     return svg.finish();
 }

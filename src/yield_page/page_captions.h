@@ -39,9 +39,20 @@ inline constexpr Caption failingUnits{
     QT_TRANSLATE_NOOP("Captions", "Einheiten, deren letzter Versuch nicht bestand")};
 inline constexpr Caption portNotOpened{
     QT_TRANSLATE_NOOP("Captions", "Schnittstelle nicht geöffnet")};
+inline constexpr Caption noFailedRows{
+    QT_TRANSLATE_NOOP("Captions", "Keine fehlgeschlagenen Zeilen in diesem Zeitraum.")};
+inline constexpr Caption everyPortOpened{
+    QT_TRANSLATE_NOOP("Captions", "Keine Schnittstelle blieb in diesem Zeitraum ungeöffnet.")};
+inline constexpr Caption noEchoTimes{
+    QT_TRANSLATE_NOOP("Captions", "Keine gemessenen Echozeiten in diesem Zeitraum.")};
 // "Ausbeute 2026-12-01 bis 2026-12-07, erstellt 2026-12-08 09:30"
 QString pageTitle(const QString& range, const QString& made);
 QString fromUntil(const QString& from, const QString& until);
 QString andMore(int count);
+// The yield axis starts at `percent`, e.g. "75 %".
+QString axisFrom(const QString& percent);
+// Why a port did not open, in words, from the record's name of the cause; a name this
+// version does not know stays as it is.
+QString causeWord(const QString& kind);
 
 } // namespace Captions

@@ -12,7 +12,7 @@ constexpr int height = 300;
 const PlotArea plot{64, 20, width - 64 - 56, height - 20 - 44};
 
 QString count(double value) {
-    return QString::number(value, 'g', 6);
+    return QString::number(value, 'f', 0);
 }
 
 // The cumulative share's axis on the right, 0 to 100 %.
@@ -36,18 +36,19 @@ QString StepParetoChart::svg(QList<Step> steps) {
                      QStringLiteral("%1: %2").arg(step.caption, QString::number(step.failed))});
         total += step.failed;
     }
+    if (total == 0)
+        return SvgWriter::noData(Captions::noFailedRows);
     SvgWriter svg(QStringLiteral("step-pareto"), width, height, Captions::stepPareto);
-    const double top = SvgWriter::roundUp(bars.isEmpty() ? 1 : bars.first().value);
-    svg.axes(plot, top, Captions::failedRows, count);
-    const QList<QPointF> tops = BarChart::draw(svg, plot, bars, top);
+    const AxisScale scale = AxisScale::counts(bars.first().value);
+    svg.axes(plot, scale, Captions::failedRows, count);
+    const QList<QPointF> tops = BarChart::draw(svg, plot, bars, scale.top);
     QList<QPointF> cumulative;
     int sum = 0;
     for (int i = 0; i < int(tops.size()); ++i) {
         sum += steps[i].failed;
         cumulative.append({tops[i].x(), plot.bottom() - plot.height * sum / std::max(total, 1)});
     }
-    if (!cumulative.isEmpty())
-        svg.polyline(cumulative, "cumulative");
+    svg.polyline(cumulative, "cumulative");
     shareAxis(svg);
     return svg.finish();
 }

@@ -33,6 +33,10 @@ QString SvgWriter::escape(const QString& text) {
     return text.toHtmlEscaped();
 }
 
+QString SvgWriter::noData(const QString& sentence) {
+    return QStringLiteral("<p class=\"no-data\">%1</p>\n").arg(escape(sentence));
+}
+
 QString SvgWriter::cut(const QString& text, int maxChars) {
     if (maxChars <= 0 || text.size() <= maxChars)
         return text;
@@ -78,6 +82,15 @@ void SvgWriter::polyline(const QList<QPointF>& points, const QString& cssClass) 
              attribute("points", pairs.join(QLatin1Char(' '))) + QStringLiteral("/>");
 }
 
+void SvgWriter::circle(const QPointF& centre, double radius, const QString& cssClass,
+                       const QString& title) {
+    text_ += QStringLiteral("<circle") + attribute("class", cssClass) +
+             attribute("cx", number(centre.x())) + attribute("cy", number(centre.y())) +
+             attribute("r", number(radius)) +
+             (title.isEmpty() ? QStringLiteral("/>")
+                              : QStringLiteral(">") + titled(title) + QStringLiteral("</circle>"));
+}
+
 void SvgWriter::text(double x, double y, const QString& text, const QString& cssClass,
                      Anchor anchor, int maxChars) {
     static const char* const anchors[] = {"start", "middle", "end"};
@@ -88,18 +101,27 @@ void SvgWriter::text(double x, double y, const QString& text, const QString& css
              QStringLiteral("</text>");
 }
 
-void SvgWriter::axes(const PlotArea& plot, double top, const QString& yLabel,
+void SvgWriter::axes(const PlotArea& plot, const AxisScale& scale, const QString& yLabel,
                      QString (*tickText)(double)) {
-    constexpr int ticks = 4;
-    for (int tick = 0; tick <= ticks; ++tick) {
-        const double y = plot.bottom() - plot.height * tick / ticks;
+    for (int tick = 0; tick <= scale.steps(); ++tick) {
+        const double y = plot.bottom() - plot.height * scale.share(scale.tick(tick));
         line(plot.left, y, plot.right(), y, tick == 0 ? "axis" : "grid");
-        text(plot.left - 6, y + 4, tickText(top * tick / ticks), "tick", End);
+        text(plot.left - 6, y + 4, tickText(scale.tick(tick)), "tick", End);
     }
     line(plot.left, plot.top, plot.left, plot.bottom(), "axis");
+    if (scale.bottom > 0)
+        axisBreak(plot);
     text_ += QStringLiteral("<text class=\"axis-label\" transform=\"translate(%1 %2) rotate(-90)\" "
                             "text-anchor=\"middle\">%3</text>")
                  .arg(number(14), number(plot.top + plot.height / 2), escape(yLabel));
+}
+
+// Two slanted strokes across a gap in the y axis just above its foot, as drawn by hand.
+void SvgWriter::axisBreak(const PlotArea& plot) {
+    const double y = plot.bottom() - 9;
+    rect(plot.left - 6, y - 3, 12, 6, "axis-gap");
+    for (const double offset : {-3.0, 3.0})
+        line(plot.left - 6, y + offset + 2, plot.left + 6, y + offset - 2, "axis-break");
 }
 
 void SvgWriter::beginGroup(const QString& cssClass) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "axis_scale.h"
+
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -27,18 +29,24 @@ public:
               const QString& title = {});
     void line(double x1, double y1, double x2, double y2, const QString& cssClass);
     void polyline(const QList<QPointF>& points, const QString& cssClass);
+    void circle(const QPointF& centre, double radius, const QString& cssClass,
+                const QString& title = {});
     // A text longer than `maxChars` (0: any length) is cut, the whole of it in its <title>.
     void text(double x, double y, const QString& text, const QString& cssClass,
               Anchor anchor = Start, int maxChars = 0);
-    // The x axis along the plot's foot and a y axis from 0 to `top` with a few round ticks,
-    // each labelled through `tickText`; `yLabel` is written along the y axis.
-    void axes(const PlotArea& plot, double top, const QString& yLabel, QString (*tickText)(double));
+    // The x axis along the plot's foot and a y axis with the ticks of `scale`, each labelled
+    // through `tickText`; `yLabel` is written along the y axis. An axis that does not start at
+    // 0 shows a break at its foot.
+    void axes(const PlotArea& plot, const AxisScale& scale, const QString& yLabel,
+              QString (*tickText)(double));
     void beginGroup(const QString& cssClass);
     void endGroup();
 
     QString finish();
 
     static QString escape(const QString& text);
+    // What a chart without anything to draw shows instead of empty axes.
+    static QString noData(const QString& sentence);
     static QString cut(const QString& text, int maxChars);
     // Every how many slots a label fits, so that labels `labelWidth` wide never overlap.
     static int labelStep(int count, double slotWidth, double labelWidth);
@@ -46,5 +54,7 @@ public:
     static double roundUp(double value);
 
 private:
+    void axisBreak(const PlotArea& plot);
+
     QString text_;
 };

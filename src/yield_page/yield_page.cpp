@@ -10,18 +10,23 @@ namespace {
 constexpr int longestStation = 32;
 
 const QString style = QStringLiteral(
-    "body{font-family:'DejaVu Sans',Arial,sans-serif;margin:24px;color:#222}"
+    "body{font-family:'DejaVu Sans',Arial,sans-serif;max-width:860px;margin:24px auto;"
+    "padding:0 24px;color:#222}"
     "h1{font-size:22px;margin:0 0 4px}h2{font-size:16px;margin:24px 0 6px}"
     "dl#headline{display:grid;grid-template-columns:max-content auto;gap:2px 16px}"
     "dt{font-weight:bold}dd{margin:0}"
     "table{border-collapse:collapse}th,td{border:1px solid #bbb;padding:2px 8px;text-align:left}"
     "td.number{text-align:right}svg{max-width:100%;height:auto;font-size:11px}"
-    "svg .bar{fill:#4a78b0}svg .bar.final,svg .legend.final{fill:#5aa469}"
-    "svg .legend.first-pass{fill:#4a78b0}"
+    "svg .bar{fill:#4a78b0}"
+    "svg .line{fill:none;stroke-width:2}svg .line.first-pass{stroke:#4a78b0}"
+    "svg .line.final{stroke:#5aa469}svg circle.first-pass{fill:#4a78b0}"
+    "svg circle.final{fill:#5aa469}svg .axis-note{font-style:italic}"
     "svg .axis{stroke:#444}svg .grid{stroke:#ddd}"
+    "svg .axis-gap{fill:#fff}svg .axis-break{stroke:#444;stroke-width:1.5}"
+    "p.no-data{color:#555;font-style:italic}"
     "svg .cumulative{fill:none;stroke:#d0632a;stroke-width:2}"
     "svg .panel-title{font-weight:bold}"
-    "@media print{@page{size:A4;margin:12mm}body{margin:0}"
+    "@media print{@page{size:A4;margin:12mm}body{margin:0;padding:0}"
     "section{break-inside:avoid}}");
 
 QString esc(const QString& text) {

@@ -186,12 +186,13 @@ TEST(RecordCommands, WriteTheYieldPageWithTheRecordsTextsEscaped) {
     EXPECT_FALSE(html.contains("<script"));
     EXPECT_FALSE(html.contains("<b>"));
     EXPECT_TRUE(html.contains("<dd data-key=\"units\">4</dd>"));
-    // As a browser shows it: the figures of the record, a bar per series and day, nothing run.
+    // As a browser shows it: the figures of the record, a point per series and day, nothing run.
     const QString dom = HeadlessBrowser::dumpDom(page);
     const auto bars = [&dom](const QString& chart) {
         const QRegularExpression svg(QStringLiteral(R"(<svg[^>]*id="%1".*?</svg>)").arg(chart),
                                      QRegularExpression::DotMatchesEverythingOption);
-        return svg.match(dom).captured().count(QRegularExpression(R"(<rect[^>]*class="bar\b)"));
+        return svg.match(dom).captured().count(
+            QRegularExpression(R"(<(rect|circle)[^>]*class="(bar|point)\b)"));
     };
     EXPECT_TRUE(dom.contains("<dd data-key=\"units\">4</dd>")) << dom.toStdString();
     EXPECT_EQ(bars("daily-yield"), 2 * 3); // first attempts on 30 November, 1 and 2 December

@@ -1,4 +1,5 @@
 #include "headless_browser.h"
+#include "yield_page/yield_page.h"
 
 #include <QFile>
 #include <QImage>
@@ -42,4 +43,33 @@ TEST(HeadlessBrowser, TakesAPictureOfTheWindowSize) {
     const QString png = folder.filePath(QStringLiteral("page.png"));
     ASSERT_TRUE(HeadlessBrowser::screenshot(writePage(folder), png, 320, 200));
     EXPECT_EQ(QImage(png).size(), QSize(320, 200));
+}
+
+// A page as a reader gets it: figures high and close together, ports that did not open, and
+// neither failed rows nor echo times.
+TEST(HeadlessBrowser, ShowsThePagesChartsAsAReaderReadsThem) {
+    PageData data;
+    data.figures.units = 40;
+    for (int day = 0; day < 4; ++day)
+        data.days.append({QDate(2026, 12, 1).addDays(day), 10, 8 + day % 2, 9});
+    data.causes = {{"held-exclusively", 2}, {"missing", 1}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("yield.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(YieldPage::html(data).toUtf8());
+    file.close();
+    const QString dom = HeadlessBrowser::dumpDom(path);
+    const auto texts = [&dom](const char* cssClass) {
+        QStringList found;
+        const QRegularExpression text(QStringLiteral(R"(class="%1"[^>]*>([^<]*)<)").arg(cssClass));
+        for (const QRegularExpressionMatch& match : text.globalMatch(dom))
+            found << match.captured(1);
+        return found;
+    };
+    EXPECT_EQ(texts("tick"), QStringList({"75 %", "80 %", "85 %", "90 %", "95 %", "0", "1", "2"}));
+    EXPECT_EQ(dom.count(QRegularExpression(R"(<polyline class="line [a-z-]+")")), 2);
+    EXPECT_EQ(texts("label").mid(4),
+              QStringList({"Von anderem Programm exklusiv belegt", "Gerät fehlt"}));
+    EXPECT_EQ(texts("no-data").size(), 2) << dom.toStdString();
 }
