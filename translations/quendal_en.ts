@@ -783,6 +783,74 @@
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>Gerät fehlt</source>
+        <translation>Device missing</translation>
+    </message>
+    <message>
+        <source>Von anderem Programm verwendet</source>
+        <translation>In use by another program</translation>
+    </message>
+    <message>
+        <source>Sperrdatei eines beendeten Prozesses</source>
+        <translation>Lock file of an ended process</translation>
+    </message>
+    <message>
+        <source>Sperrdatei keine gewöhnliche Datei</source>
+        <translation>Lock file not a regular file</translation>
+    </message>
+    <message>
+        <source>Von anderem Programm gesperrt (flock)</source>
+        <translation>Locked by another program (flock)</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für das Gerät</source>
+        <translation>No permission for the device</translation>
+    </message>
+    <message>
+        <source>Sperrverzeichnis nicht beschreibbar</source>
+        <translation>Lock directory not writable</translation>
+    </message>
+    <message>
+        <source>Von anderem Programm exklusiv belegt</source>
+        <translation>Held exclusively by another program</translation>
+    </message>
+    <message>
+        <source>Kein serielles Gerät</source>
+        <translation>Not a serial device</translation>
+    </message>
+    <message>
+        <source>Gerät meldet sich nicht</source>
+        <translation>Device does not answer</translation>
+    </message>
+    <message>
+        <source>Ungültige Schnittstelleneinstellung</source>
+        <translation>Invalid port setting</translation>
+    </message>
+    <message>
+        <source>Einstellung nicht übernommen</source>
+        <translation>Setting not accepted</translation>
+    </message>
+    <message>
+        <source>Öffnen fehlgeschlagen</source>
+        <translation>Opening failed</translation>
+    </message>
+    <message>
+        <source>Achse beginnt bei %1, nicht bei 0 %</source>
+        <translation>Axis starts at %1, not at 0 %</translation>
+    </message>
+    <message>
+        <source>Keine fehlgeschlagenen Zeilen in diesem Zeitraum.</source>
+        <translation>No failed rows in this period.</translation>
+    </message>
+    <message>
+        <source>Keine Schnittstelle blieb in diesem Zeitraum ungeöffnet.</source>
+        <translation>No port failed to open in this period.</translation>
+    </message>
+    <message>
+        <source>Keine gemessenen Echozeiten in diesem Zeitraum.</source>
+        <translation>No echo times measured in this period.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
