@@ -4,8 +4,10 @@
 #include "production_run/production_run.h"
 #include "production_run/run_options.h"
 #include "quendal_version.h"
+#include "record_commands/backup_command.h"
 #include "record_commands/forward_command.h"
 #include "record_commands/history_command.h"
+#include "record_commands/prune_command.h"
 #include "record_commands/record_command_line.h"
 #include "record_commands/yield_command.h"
 #include "station_window/station_options.h"
@@ -58,7 +60,7 @@ enum class Request {
 };
 
 // The commands that exclude one another, and the options that go with more than --run.
-const QStringList commands{"run", "history", "yield", "forward", "slots"};
+const QStringList commands{"run", "history", "yield", "forward", "prune", "backup", "slots"};
 const QHash<QString, QStringList> sharedOptions{
     {"com", {"run", "slots"}},
     {"device", {"run", "slots"}},
@@ -69,7 +71,8 @@ const QHash<QString, QStringList> sharedOptions{
     {"until", {"history", "yield"}},
     {"format", {"history", "yield"}},
     {"output", {"yield"}},
-    {"database", {"run", "history", "yield", "forward", "slots"}}};
+    {"before", {"prune"}},
+    {"database", {"run", "history", "yield", "forward", "prune", "slots"}}};
 
 void describe(QCommandLineParser& parser) {
     // Qt's own options are single words after one dash (-platform, -reverse); read compacted,
@@ -199,7 +202,8 @@ constexpr int interruptedStatus = 4;
 // The record's commands print what they read; the arguments are theirs as under --run.
 int recordCommandFromCommandLine(const QCommandLineParser& parser, bool parsed) {
     qtHandler = qInstallMessageHandler(onlyGraveQtMessages);
-    // Reading leaves the record as it was, and a forward cut short leaves no half record.
+    // Reading leaves the record as it was, and a forward or a prune cut short leaves no half
+    // record.
     SignalExit::exitAtOnce(interruptedStatus);
     if (!parsed)
         return usageError(parser.errorText());
@@ -212,6 +216,10 @@ int recordCommandFromCommandLine(const QCommandLineParser& parser, bool parsed) 
         return showHistory(*options);
     if (command == RecordCommand::Yield)
         return showYield(*options);
+    if (command == RecordCommand::Prune)
+        return pruneRecords(options->database, options->filter.before);
+    if (command == RecordCommand::Backup)
+        return backUpRecord(options->backup);
     return forwardRecords(options->database);
 }
 
@@ -256,7 +264,8 @@ std::optional<int> answerHere(Request request, const QCommandLineParser& parser,
     case Request::CommandsTogether:
         return usageError(QCoreApplication::translate(
             "CommandLine",
-            "--run, --slots, --history, --yield und --forward schließen einander aus"));
+            "--run, --slots, --history, --yield, --forward, --prune und --backup schließen "
+            "einander aus"));
     case Request::OptionMisplaced:
         return usageError(misplacedMessage(parser));
     case Request::Unknown:

@@ -11,6 +11,9 @@ namespace {
 const QString historyOption = QStringLiteral("history");
 const QString yieldOption = QStringLiteral("yield");
 const QString forwardOption = QStringLiteral("forward");
+const QString pruneOption = QStringLiteral("prune");
+const QString backupOption = QStringLiteral("backup");
+const QString beforeOption = QStringLiteral("before");
 const QString sinceOption = QStringLiteral("since");
 const QString untilOption = QStringLiteral("until");
 const QString formatOption = QStringLiteral("format");
@@ -69,6 +72,19 @@ bool readUnit(const QCommandLineParser& parser, RecordCommand command, RecordQue
     return true;
 }
 
+// --prune removes nothing unless told up to when; --backup needs somewhere to write.
+bool readTending(const QCommandLineParser& parser, RecordCommand command,
+                 RecordQueryOptions& options, QString& error) {
+    if (!readTime(parser, beforeOption, false, options.filter.before, error) ||
+        !SingleOption::read(parser, backupOption, options.backup, error))
+        return false;
+    if (command == RecordCommand::Prune && !options.filter.before.isValid())
+        error = QCoreApplication::translate("CommandLine", "--prune braucht --before DATE");
+    if (command == RecordCommand::Backup && options.backup.isEmpty())
+        error = QCoreApplication::translate("CommandLine", "--backup braucht einen Dateinamen");
+    return error.isEmpty();
+}
+
 } // namespace
 
 void RecordCommandLine::addOptions(QCommandLineParser& parser) {
@@ -93,6 +109,23 @@ void RecordCommandLine::addOptions(QCommandLineParser& parser) {
              "CommandLine", "Die Läufe, die in der Aufzeichnung dieser Station auf die "
                             "Liniendatenbank warten, jetzt übertragen; Exit-Status 1, wenn danach "
                             "noch welche warten.")},
+        {pruneOption,
+         QCoreApplication::translate(
+             "CommandLine", "Aus der Aufzeichnung dieser Station die Terminalläufe entfernen, "
+                            "die vor --before DATE begannen und nachweislich in der "
+                            "Liniendatenbank sind, und den Platz freigeben; wartende und "
+                            "beiseitegelegte bleiben.")},
+        {beforeOption,
+         QCoreApplication::translate("CommandLine",
+                                     "Mit --prune: Läufe, die vor DATE begannen, nach ISO 8601 "
+                                     "wie bei --since."),
+         QStringLiteral("DATE")},
+        {backupOption,
+         QCoreApplication::translate(
+             "CommandLine", "Eine stimmige Kopie der Aufzeichnung dieser Station nach FILE "
+                            "schreiben, auch während Läufe in sie schreiben; FILE darf es noch "
+                            "nicht geben."),
+         QStringLiteral("FILE")},
         {sinceOption,
          QCoreApplication::translate(
              "CommandLine", "Mit --history oder --yield: nur Läufe ab DATE, nach ISO 8601 "
@@ -119,7 +152,8 @@ void RecordCommandLine::addOptions(QCommandLineParser& parser) {
 
 RecordCommand RecordCommandLine::requested(const QCommandLineParser& parser) {
     for (const RecordCommand command :
-         {RecordCommand::History, RecordCommand::Yield, RecordCommand::Forward})
+         {RecordCommand::History, RecordCommand::Yield, RecordCommand::Forward,
+          RecordCommand::Prune, RecordCommand::Backup})
         if (parser.optionNames().contains(optionName(command)))
             return command;
     return RecordCommand::None;
@@ -133,6 +167,10 @@ QString RecordCommandLine::optionName(RecordCommand command) {
         return yieldOption;
     case RecordCommand::Forward:
         return forwardOption;
+    case RecordCommand::Prune:
+        return pruneOption;
+    case RecordCommand::Backup:
+        return backupOption;
     case RecordCommand::None:
         break;
     }
@@ -160,7 +198,8 @@ std::optional<RecordQueryOptions> RecordCommandLine::read(const QCommandLinePars
         !readUnit(parser, command, options, error) ||
         !readTime(parser, sinceOption, false, options.filter.since, error) ||
         !readTime(parser, untilOption, true, options.filter.before, error) ||
-        !readFormat(parser, command, options, error))
+        !readFormat(parser, command, options, error) ||
+        !readTending(parser, command, options, error))
         return std::nullopt;
     return options;
 }

@@ -137,3 +137,26 @@ QString RecordCaptions::migrateFirst(int found, int known) {
         .arg(found)
         .arg(known);
 }
+
+QString RecordCaptions::notPruned(const QString& place, const QString& cause) {
+    return QCoreApplication::translate("Captions", "Aufzeichnung %1 nicht bereinigt: %2")
+        .arg(place, cause);
+}
+
+QString RecordCaptions::backupNotWritten(const QString& file, const QString& cause) {
+    return QCoreApplication::translate("Captions", "Sicherung %1 nicht geschrieben: %2")
+        .arg(file, cause);
+}
+
+QString RecordCaptions::noSuchFile() {
+    return QCoreApplication::translate("Captions", "die Datei gibt es nicht");
+}
+
+QString RecordCaptions::fileExists() {
+    return QCoreApplication::translate("Captions",
+                                       "die Datei gibt es schon; eine Sicherung ersetzt keine");
+}
+
+QString RecordCaptions::noSuchFolder(const QString& folder) {
+    return QCoreApplication::translate("Captions", "den Ordner %1 gibt es nicht").arg(folder);
+}

@@ -29,5 +29,10 @@ QString columnMissing(const QString& table, const QString& column);
 QString noVersion();
 QString foreignSchema(const QString& schema);
 QString migrateFirst(int found, int known);
+QString notPruned(const QString& place, const QString& cause);
+QString backupNotWritten(const QString& file, const QString& cause);
+QString noSuchFile();
+QString fileExists();
+QString noSuchFolder(const QString& folder);
 
 } // namespace RecordCaptions
