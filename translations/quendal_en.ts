@@ -851,6 +851,26 @@
         <source>Keine gemessenen Echozeiten in diesem Zeitraum.</source>
         <translation>No echo times measured in this period.</translation>
     </message>
+    <message>
+        <source>Aufzeichnung %1 nicht bereinigt: %2</source>
+        <translation>Record %1 not pruned: %2</translation>
+    </message>
+    <message>
+        <source>Sicherung %1 nicht geschrieben: %2</source>
+        <translation>Backup %1 not written: %2</translation>
+    </message>
+    <message>
+        <source>die Datei gibt es nicht</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>die Datei gibt es schon; eine Sicherung ersetzt keine</source>
+        <translation>the file already exists; a backup replaces none</translation>
+    </message>
+    <message>
+        <source>den Ordner %1 gibt es nicht</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1071,10 +1091,6 @@ Terminal runs: %4
         <translation>With --yield: write the output to FILE, whole, instead of to standard output.</translation>
     </message>
     <message>
-        <source>--run, --slots, --history, --yield und --forward schließen einander aus</source>
-        <translation>--run, --slots, --history, --yield and --forward exclude one another</translation>
-    </message>
-    <message>
         <source>Mit --run oder --slots: wer prüft (Vorgabe: der Anmeldename).</source>
         <translation>With --run or --slots: who tests (default: the login name).</translation>
     </message>
@@ -1109,6 +1125,52 @@ Terminal runs: %4
     <message>
         <source>Mit --run oder --slots: die Displaygeometrie, wie die Listen des Fensters sie anbieten (Vorgabe 20x4).</source>
         <translation>With --run or --slots: the display geometry, as the window&apos;s lists offer it (default 20x4).</translation>
+    </message>
+    <message>
+        <source>--run, --slots, --history, --yield, --forward, --prune und --backup schließen einander aus</source>
+        <translation>--run, --slots, --history, --yield, --forward, --prune and --backup exclude one another</translation>
+    </message>
+    <message>
+        <source>Entfernte Terminalläufe: %1 (Läufe: %2)
+Behalten, weil sie warten oder beiseitegelegt sind: %3
+Behalten, weil die Liniendatenbank sie nicht hat: %4
+Dateigröße: %5 Bytes vorher, %6 Bytes nachher
+</source>
+        <translation>Terminal runs removed: %1 (runs: %2)
+Kept because they wait or are set aside: %3
+Kept because the line database lacks them: %4
+File size: %5 bytes before, %6 bytes after
+</translation>
+    </message>
+    <message>
+        <source>%1 Terminalläufe sind als übertragen vermerkt, aber nicht in der Liniendatenbank %2; sie bleiben in der Aufzeichnung der Station</source>
+        <translation>%1 terminal runs are marked forwarded but are not in the line database %2; they stay in the station&apos;s record</translation>
+    </message>
+    <message>
+        <source>Sicherung %1 geschrieben: %2 Bytes
+</source>
+        <translation>Backup %1 written: %2 bytes
+</translation>
+    </message>
+    <message>
+        <source>--prune braucht --before DATE</source>
+        <translation>--prune needs --before DATE</translation>
+    </message>
+    <message>
+        <source>--backup braucht einen Dateinamen</source>
+        <translation>--backup needs a file name</translation>
+    </message>
+    <message>
+        <source>Aus der Aufzeichnung dieser Station die Terminalläufe entfernen, die vor --before DATE begannen und nachweislich in der Liniendatenbank sind, und den Platz freigeben; wartende und beiseitegelegte bleiben.</source>
+        <translation>Remove from this station&apos;s record the terminal runs that started before --before DATE and that the line database is shown to hold, and give the space back; runs that wait or are set aside stay.</translation>
+    </message>
+    <message>
+        <source>Mit --prune: Läufe, die vor DATE begannen, nach ISO 8601 wie bei --since.</source>
+        <translation>With --prune: runs that started before DATE, in ISO 8601 as with --since.</translation>
+    </message>
+    <message>
+        <source>Eine stimmige Kopie der Aufzeichnung dieser Station nach FILE schreiben, auch während Läufe in sie schreiben; FILE darf es noch nicht geben.</source>
+        <translation>Write a consistent copy of this station&apos;s record to FILE, even while runs write to it; FILE must not exist yet.</translation>
     </message>
 </context>
 </TS>
