@@ -1,5 +1,6 @@
 #include "forward_command.h"
 
+#include "output_captions.h"
 #include "record_output.h"
 #include "run_record/record_places.h"
 #include "run_record/run_recorder.h"
@@ -11,9 +12,7 @@
 int forwardRecords(const QString& databaseOption) {
     const RecordPlaces places = RecordPlaces::resolve(databaseOption);
     if (places.line.isEmpty()) {
-        RecordOutput::printError(QCoreApplication::translate(
-            "CommandLine", "keine Liniendatenbank gesetzt: --database URL, die Umgebung "
-                           "QUENDAL_DATABASE oder [Aufzeichnung] Datenbank= in den Einstellungen"));
+        RecordOutput::printError(Captions::noLineDatabase());
         return 2;
     }
     RunRecorder recorder(places);

@@ -1,7 +1,5 @@
 #include "panel_questions.h"
 
-#include "test_sequence/captions.h"
-
 #include <QEventLoop>
 
 bool PanelQuestions::retryProbe(const RunNotice& question) {
@@ -14,14 +12,6 @@ bool PanelQuestions::retryProbe(const RunNotice& question) {
     loop.exec();
     emit settled();
     return retry_ && !withdrawn_;
-}
-
-// A notice never stops the slot: it becomes a line in the panel, as on standard error.
-void PanelQuestions::tell(const RunNotice& notice) {
-    QString text = Captions::oneLine(notice.text);
-    if (notice.title != Captions::programTitle)
-        text.prepend(notice.title + QLatin1Char(' '));
-    emit this->notice(text);
 }
 
 void PanelQuestions::withdraw() {

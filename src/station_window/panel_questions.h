@@ -16,7 +16,6 @@ public:
     using JobQuestions::JobQuestions;
 
     bool retryProbe(const RunNotice& question) override;
-    void tell(const RunNotice& notice) override;
     void withdraw() override;
 
     void answer(bool retry);

@@ -10,11 +10,3 @@ bool BatchQuestions::retryProbe(const RunNotice&) {
         --retriesLeft_;
     return retry;
 }
-
-// A box's line breaks become spaces: one notice, one line.
-void BatchQuestions::tell(const RunNotice& notice) {
-    QString text = Captions::oneLine(notice.text);
-    if (notice.title != Captions::programTitle)
-        text.prepend(notice.title + QLatin1Char(' '));
-    emit this->notice(text);
-}

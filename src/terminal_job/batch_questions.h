@@ -12,7 +12,6 @@ public:
         : JobQuestions(parent), retriesLeft_(retries), retries_(retries) {}
 
     bool retryProbe(const RunNotice& question) override;
-    void tell(const RunNotice& notice) override;
     // Its answers come at once: nothing ever waits to be taken back.
     void withdraw() override {}
 

@@ -12,6 +12,9 @@ class JobQuestions : public QObject, public RunQuestions {
 public:
     using QObject::QObject;
 
+    // A notice never waits for anyone: a box's line breaks become spaces, one notice a line.
+    void tell(const RunNotice& notice) override;
+
 signals:
     void notice(const QString& line);
 };
