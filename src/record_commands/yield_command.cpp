@@ -5,6 +5,7 @@
 #include "test_sequence/captions.h"
 #include "yield_page/page_data.h"
 #include "yield_page/yield_figures.h"
+#include "yield_page/yield_looks.h"
 #include "yield_page/yield_page.h"
 #include "yield_page/yield_rows.h"
 
@@ -113,15 +114,10 @@ QString textBlock(const Yield& yield) {
 
 bool figuresText(RecordQuery& record, const RecordQueryOptions& options, QString& text,
                  QString& message) {
-    RecordFilter filter = options.filter;
-    filter.unitsOnly = true;
-    QList<UnitAttempt> attempts;
-    Yield yield;
-    if (!record.open(message) || !record.attempts(filter, YieldRows::collect(attempts), message) ||
-        !record.stepFailures(filter, YieldRows::collect(yield.steps), message) ||
-        !record.causes(filter, YieldRows::collect(yield.causes), message))
+    YieldLooks looks;
+    if (!YieldLooks::read(record, options.filter, YieldLooks::For::Figures, looks, message))
         return false;
-    yield.figures = YieldFigures::of(std::move(attempts));
+    const Yield yield{YieldFigures::of(looks.groups), looks.steps, looks.causes};
     text = options.format == RecordQueryOptions::Csv    ? csvText(yield)
            : options.format == RecordQueryOptions::Json ? jsonText(yield)
                                                         : textBlock(yield);

@@ -160,6 +160,13 @@ QString statementLimits() {
         .arg(RecordLimits::lineIdleTransactionMs);
 }
 
+// Before the address's own, which may tune them. The yield's looks sort and sum a year of runs
+// in one go: with the default 4 MB they spill to disk, and compiling them costs more than it
+// saves (0.35 s of 2.9 s over 1,000,000 terminal runs).
+QString readingSettings() {
+    return QStringLiteral("-c work_mem=%1MB -c jit=off").arg(RecordLimits::lineReadingMemoryMb);
+}
+
 } // namespace
 
 QString LineAddress::shown(const QString& uri) {
@@ -209,6 +216,8 @@ QString LineAddress::connectOptions(const QString& uri, Use use, QString& error)
     addKeepAlive(pairs, given);
     if (use == Use::Recording)
         serverOptions = (serverOptions + QLatin1Char(' ') + statementLimits()).trimmed();
+    else
+        serverOptions = (readingSettings() + QLatin1Char(' ') + serverOptions).trimmed();
     if (!serverOptions.isEmpty())
         pairs << QStringLiteral("options=") + quoted(serverOptions);
     // libpq would wait for an unreachable host for ever; a time the address or the

@@ -22,6 +22,7 @@ public:
     bool open(QString& error);
     QSqlDatabase& database() { return database_; }
     Kind kind() const { return kind_; }
+    const QString& place() const { return place_; }
 
     // Starts a transaction that writes: SQLite takes its write lock at once, so two
     // writers wait for each other instead of one failing midway.

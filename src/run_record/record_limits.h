@@ -19,6 +19,8 @@ constexpr int lineStatementMs = 1500;
 constexpr int lineLockWaitMs = 1000;
 // A station stalled inside a transaction frees the line's locks after this.
 constexpr int lineIdleTransactionMs = 5000;
+// Sorting memory of a reading connection's statements, in MB.
+constexpr int lineReadingMemoryMb = 64;
 // A quiet connection is probed after this many seconds, then every few seconds, and
 // counted as gone after so many unanswered probes: a server that vanished is noticed.
 constexpr int keepAliveIdleSeconds = 5;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record_reader.h"
+#include "unit_group.h"
 
 #include <QDateTime>
 #include <QList>
@@ -34,6 +35,9 @@ public:
     RecordQuery(RecordQuery&&) noexcept;
 
     bool open(QString& message);
+    // Another look at the same record, on a connection of its own, not yet open: one for
+    // each thread.
+    RecordQuery twin() const;
 
     // The yield's looks hand their rows to a function, one call a row, and leave it to the
     // caller what to make of them. `started` is the record's UTC text, which sorts as it reads.
@@ -42,8 +46,6 @@ public:
     using StepFailureRow = std::function<void(int index, const QString& caption, int failed)>;
     using CauseRow = std::function<void(const QString& kind, int count)>;
     using EchoRow = std::function<void(int index, qint64 slowestMs, int rows)>;
-    using FailedRunRow = std::function<void(const QString& unit, const QString& started,
-                                            const QString& verdict, const QList<int>& failedSteps)>;
 
     // Newest first; `limit` 0 for all.
     bool history(const RecordFilter& filter, int limit, QList<RecordedRun>& runs, QString& message);
@@ -56,9 +58,22 @@ public:
     // How many rows of a step waited `slowestMs` for their slowest echo: by step, then by
     // time; only rows that got an echo.
     bool echoTimes(const RecordFilter& filter, const EchoRow& row, QString& message);
-    // The terminal runs that did not pass, in the order they ran, with the steps whose rows
-    // failed (none when the port did not open).
-    bool failedRuns(const RecordFilter& filter, const FailedRunRow& row, QString& message);
+    // Units' first and latest attempts are found where the record is, each unit's attempts
+    // in the order they ran (time, then id); only sums reach the program, grouped by the
+    // station and the UTC hour of the unit's first attempt, each hour split at `splitMinute`
+    // so that a local midnight off the full hour falls between two groups. PostgreSQL counts
+    // overall and at each station in one pass, SQLite in one pass each.
+    enum class Counting { Overall, AtStations, Both };
+    bool countsBothInOnePass() const;
+    bool unitGroups(const RecordFilter& filter, int splitMinute, Counting counting,
+                    const std::function<void(const UnitGroup&)>& row, QString& message);
+    // The units whose latest attempt did not pass, newest first, at most `limit`, with the
+    // steps whose rows failed at it (none when the port did not open).
+    using FailingRow =
+        std::function<void(const QString& unit, const QString& station, const QString& started,
+                           const QString& verdict, const QList<int>& failedSteps)>;
+    bool failingUnits(const RecordFilter& filter, int limit, const FailingRow& row,
+                      QString& message);
     bool waitingCount(int& count, QString& message);
 
 private:
@@ -74,5 +89,7 @@ private:
     bool empty_ = false;
 };
 
-// The part of a WHERE clause on `t` (terminal_run) and `r` (run) that a filter makes.
-RecordReader::Selection selectionOf(const RecordFilter& filter);
+// The part of a WHERE clause on `table`, terminal_run's name in the statement, that a filter
+// makes.
+RecordReader::Selection selectionOf(const RecordFilter& filter,
+                                    const QString& table = QStringLiteral("t"));

@@ -2,7 +2,8 @@
 
 #include "page_captions.h"
 #include "run_record/record_time.h"
-#include "unit_attempts.h"
+#include "unit_days.h"
+#include "yield_looks.h"
 
 #include <QMap>
 #include <algorithm>
@@ -33,66 +34,50 @@ QList<EchoHistogramChart::Step> echoSteps(const QList<EchoTimes>& times) {
     return steps;
 }
 
-// Newest first; the failed rows come from the runs the record lists as not passed.
-void failingUnits(const QList<UnitAttempt>& attempts, const QHash<QString, UnitSpan>& spans,
-                  const QList<FailedRun>& runs, PageData& data) {
-    QList<qsizetype> latest;
-    for (const UnitSpan& span : spans)
-        if (!attempts[span.latest].passed)
-            latest.append(span.latest);
-    std::sort(latest.begin(), latest.end(), std::greater<>());
-    data.moreFailing = int(std::max<qsizetype>(0, latest.size() - PageData::shownFailingUnits));
-    latest.resize(std::min<qsizetype>(latest.size(), PageData::shownFailingUnits));
-    QHash<QString, const FailedRun*> runOf;
-    for (const FailedRun& run : runs)
-        runOf.insert(run.unit + QLatin1Char('\n') + run.started, &run);
-    for (const qsizetype index : latest) {
-        const UnitAttempt& attempt = attempts[index];
-        FailingUnit unit{attempt.unit,
-                         attempt.station,
-                         RecordTime::parse(attempt.started).toLocalTime(),
-                         {},
-                         {}};
-        if (const FailedRun* run =
-                runOf.value(attempt.unit + QLatin1Char('\n') + attempt.started)) {
-            unit.verdict = run->verdict;
-            for (const int step : run->failedSteps)
-                unit.failedSteps << stepCaption(step, QString::number(step));
-        }
-        data.failing.append(unit);
-    }
+FailingUnit failingUnit(const FailedRun& run) {
+    FailingUnit unit{
+        run.unit, run.station, RecordTime::parse(run.started).toLocalTime(), run.verdict, {}};
+    for (const int step : run.failedSteps)
+        unit.failedSteps << stepCaption(step, QString::number(step));
+    return unit;
 }
 
-void range(const RecordFilter& filter, const QList<UnitAttempt>& attempts, PageData& data) {
-    data.from = filter.since.isValid() || attempts.isEmpty()
-                    ? filter.since
-                    : RecordTime::parse(attempts.first().started);
+void range(const RecordFilter& filter, const QList<UnitGroup>& groups, PageData& data) {
+    QString earliest;
+    QString latest;
+    for (const UnitGroup& group : groups) {
+        if (group.earliest.isEmpty())
+            continue;
+        if (earliest.isEmpty() || group.earliest < earliest)
+            earliest = group.earliest;
+        latest = std::max(latest, group.latest);
+    }
+    data.from =
+        filter.since.isValid() || groups.isEmpty() ? filter.since : RecordTime::parse(earliest);
     data.until = filter.before.isValid() ? filter.before.addMSecs(-1)
-                 : attempts.isEmpty()    ? QDateTime()
-                                         : RecordTime::parse(attempts.last().started);
+                 : groups.isEmpty()      ? QDateTime()
+                                         : RecordTime::parse(latest);
 }
 
 } // namespace
 
 bool PageData::gather(RecordQuery& record, RecordFilter filter, PageData& data, QString& message) {
-    filter.unitsOnly = true;
-    QList<UnitAttempt> attempts;
-    QList<StepFailures> failures;
-    QList<EchoTimes> echoTimes;
-    QList<FailedRun> failedRuns;
-    if (!record.open(message) || !record.attempts(filter, YieldRows::collect(attempts), message) ||
-        !record.stepFailures(filter, YieldRows::collect(failures), message) ||
-        !record.causes(filter, YieldRows::collect(data.causes), message) ||
-        !record.echoTimes(filter, YieldRows::collect(echoTimes), message) ||
-        !record.failedRuns(filter, YieldRows::collect(failedRuns), message))
+    YieldLooks looks;
+    if (!YieldLooks::read(record, filter, YieldLooks::For::Page, looks, message))
         return false;
     data.made = QDateTime::currentDateTime();
-    range(filter, attempts, data);
-    data.figures = YieldFigures::of(attempts);
-    const QHash<QString, UnitSpan> spans = UnitAttempts::spans(attempts);
-    data.days = UnitAttempts::daily(attempts, spans);
-    data.steps = paretoSteps(failures);
-    data.echoes = echoSteps(echoTimes);
-    failingUnits(attempts, spans, failedRuns, data);
+    range(filter, looks.groups, data);
+    data.figures = YieldFigures::of(looks.groups);
+    data.days = UnitDays::daily(looks.groups);
+    data.steps = paretoSteps(looks.steps);
+    data.causes = looks.causes;
+    data.echoes = echoSteps(looks.echoes);
+    data.failing.clear();
+    int failing = 0;
+    for (const UnitGroup& group : looks.groups)
+        failing += group.overall.units - group.overall.finalPassed;
+    for (const FailedRun& run : looks.failing)
+        data.failing.append(failingUnit(run));
+    data.moreFailing = std::max(0, failing - int(data.failing.size()));
     return true;
 }

@@ -20,9 +20,8 @@ struct FailingUnit {
     QStringList failedSteps; // captions in the language in force
 };
 
-// What the yield page shows, read from the record in a handful of aggregate queries.
+// What the yield page shows, counted by the record (YieldLooks).
 struct PageData {
-    static constexpr int shownFailingUnits = 200;
 
     QDateTime made;
     QDateTime from; // the filter's, else the first attempt's; invalid without either
@@ -32,7 +31,7 @@ struct PageData {
     QList<StepParetoChart::Step> steps;
     QList<CauseCount> causes;
     QList<EchoHistogramChart::Step> echoes;
-    QList<FailingUnit> failing; // newest first, at most shownFailingUnits
+    QList<FailingUnit> failing; // newest first, at most YieldLooks::shownFailingUnits
     int moreFailing = 0;
 
     // Only units' attempts count, whatever `filter` says.

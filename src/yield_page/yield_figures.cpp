@@ -1,59 +1,40 @@
 #include "yield_figures.h"
 
-#include <QHash>
 #include <QMap>
-#include <algorithm>
 
 namespace {
 
-struct Tally {
-    QHash<QString, std::pair<bool, bool>> firstAndLatest; // per unit: passed at each
-    int units() const { return int(firstAndLatest.size()); }
+std::optional<double> share(int passed, int units) {
+    if (units == 0)
+        return std::nullopt;
+    return double(passed) / double(units);
+}
 
-    void add(const UnitAttempt& attempt) {
-        const auto found = firstAndLatest.find(attempt.unit);
-        if (found == firstAndLatest.end())
-            firstAndLatest.insert(attempt.unit, {attempt.passed, attempt.passed});
-        else
-            found->second = attempt.passed;
-    }
-
-    std::optional<double> share(bool first) const {
-        if (firstAndLatest.isEmpty())
-            return std::nullopt;
-        const auto passed = std::count_if(firstAndLatest.begin(), firstAndLatest.end(),
-                                          [first](const std::pair<bool, bool>& unit) {
-                                              return first ? unit.first : unit.second;
-                                          });
-        return double(passed) / double(firstAndLatest.size());
-    }
-};
+void add(UnitCounts& sum, const UnitCounts& counts) {
+    sum.units += counts.units;
+    sum.firstPassed += counts.firstPassed;
+    sum.finalPassed += counts.finalPassed;
+}
 
 } // namespace
 
-YieldFigures YieldFigures::of(QList<UnitAttempt> attempts) {
-    const auto earlier = [](const UnitAttempt& a, const UnitAttempt& b) {
-        return a.started < b.started;
-    };
-    // The record gives them in order already.
-    if (!std::is_sorted(attempts.begin(), attempts.end(), earlier))
-        std::stable_sort(attempts.begin(), attempts.end(), earlier);
-    Tally all;
-    all.firstAndLatest.reserve(attempts.size());
-    QMap<QString, Tally> byStation;
+YieldFigures YieldFigures::of(const QList<UnitGroup>& groups) {
     YieldFigures figures;
-    for (const UnitAttempt& attempt : attempts) {
-        if (attempt.unit.isEmpty())
-            continue;
-        ++figures.terminalRuns;
-        all.add(attempt);
-        byStation[attempt.station].add(attempt);
+    UnitCounts overall;
+    // By name as the program orders names: the database's collation may order them otherwise.
+    QMap<QString, UnitCounts> stations;
+    for (const UnitGroup& group : groups) {
+        figures.terminalRuns += group.terminalRuns;
+        add(overall, group.overall);
+        if (group.here.units > 0)
+            add(stations[group.station], group.here);
     }
-    figures.units = all.units();
-    figures.firstPassYield = all.share(true);
-    figures.finalYield = all.share(false);
-    for (auto station = byStation.cbegin(); station != byStation.cend(); ++station)
-        figures.stations.append(
-            {station.key(), station->units(), station->share(true), station->share(false)});
+    figures.units = overall.units;
+    figures.firstPassYield = share(overall.firstPassed, overall.units);
+    figures.finalYield = share(overall.finalPassed, overall.units);
+    for (auto station = stations.cbegin(); station != stations.cend(); ++station)
+        figures.stations.append({station.key(), station->units,
+                                 share(station->firstPassed, station->units),
+                                 share(station->finalPassed, station->units)});
     return figures;
 }

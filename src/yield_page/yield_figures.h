@@ -1,13 +1,14 @@
 #pragma once
 
-#include "yield_rows.h"
+#include "run_record/unit_group.h"
 
 #include <QList>
 #include <QString>
 #include <optional>
 
-// How many units passed at their first and at their latest attempt, over the attempts given:
-// only those count, so a window of time makes its first attempt a unit's first.
+// How many units passed at their first and at their latest attempt, over the attempts a
+// filter selects: only those count, so a window of time makes its first attempt a unit's
+// first. Attempts without a unit count nowhere.
 struct YieldFigures {
     struct Station {
         QString name;
@@ -22,7 +23,6 @@ struct YieldFigures {
     std::optional<double> finalYield;
     QList<Station> stations; // by name; each counts the attempts made there alone
 
-    // Attempts run at the same time keep the order they are given in; one without a unit
-    // counts nowhere.
-    static YieldFigures of(QList<UnitAttempt> attempts);
+    // Summed from the record's counts (YieldLooks).
+    static YieldFigures of(const QList<UnitGroup>& groups);
 };

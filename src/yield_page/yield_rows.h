@@ -5,17 +5,6 @@
 
 // What the yield reads from the record, as the record's looks hand it over (RecordQuery).
 
-// A terminal run that named its unit, as little of it as the yield needs. `started` is the
-// record's UTC text, which sorts as it reads.
-struct UnitAttempt {
-    QString unit;
-    QString station;
-    QString started;
-    bool passed = false;
-};
-
-Q_DECLARE_TYPEINFO(UnitAttempt, Q_RELOCATABLE_TYPE);
-
 struct StepFailures {
     int index = 0;
     QString caption; // German, as recorded
@@ -34,10 +23,11 @@ struct EchoTimes {
     int rows = 0;
 };
 
-// A terminal run that did not pass, with the steps whose rows failed (none when its port did
-// not open).
+// A unit whose latest attempt did not pass, with the steps whose rows failed at it (none when
+// its port did not open). `started` is the record's UTC text.
 struct FailedRun {
     QString unit;
+    QString station;
     QString started;
     QString verdict;
     QList<int> failedSteps;

@@ -1,9 +1,23 @@
+#include "run_record/local_record.h"
+#include "run_record/record_connection.h"
+#include "run_record/record_places.h"
+#include "run_record/record_time.h"
+#include "run_record/record_writer.h"
 #include "yield_page/yield_figures.h"
+#include "yield_page/yield_looks.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
+
+struct Attempt {
+    QString unit;
+    QString station;
+    QString started;
+    bool passed = false;
+};
 
 // A yield as "passed of units", or none.
 struct Share {
@@ -18,7 +32,7 @@ void expectShare(const std::optional<double>& actual, Share expected, const std:
         EXPECT_DOUBLE_EQ(actual.value_or(-1), double(expected.passed) / expected.of) << what;
 }
 
-UnitAttempt at(const char* time, const char* unit, const char* station, bool passed) {
+Attempt at(const char* time, const char* unit, const char* station, bool passed) {
     return {unit, station, QStringLiteral("2026-12-01T%1:00.000Z").arg(time), passed};
 }
 
@@ -31,13 +45,48 @@ struct StationCase {
 
 struct YieldCase {
     const char* what;
-    QList<UnitAttempt> attempts;
+    QList<Attempt> attempts;
     int units;
     int terminalRuns;
     Share first;
     Share final;
     std::vector<StationCase> stations;
 };
+
+// Each attempt a terminal run of its own, written in the order given.
+void write(const QString& path, const QList<Attempt>& attempts) {
+    QString error;
+    RecordConnection record(RecordConnection::Local, path);
+    ASSERT_TRUE(record.open(error) && LocalRecord::prepare(record, error) &&
+                record.beginWriting(error))
+        << error.toStdString();
+    RecordWriter writer(record.database());
+    for (const Attempt& attempt : attempts) {
+        RunIdentity run = RunIdentity::begin("run", attempt.station, "Prüfer", "0");
+        run.started = RecordTime::parse(attempt.started);
+        TerminalRun terminal;
+        terminal.port = "COM1";
+        terminal.device = "/dev/null";
+        terminal.lineSettings = "9600,8,E,1";
+        terminal.unit = attempt.unit;
+        terminal.verdict = attempt.passed ? TerminalRun::Passed : TerminalRun::Failed;
+        ASSERT_EQ(writer.write(run, terminal, error), RecordWriter::Written::Added)
+            << error.toStdString();
+    }
+    ASSERT_TRUE(record.commit(error)) << error.toStdString();
+}
+
+YieldFigures counted(const QList<Attempt>& attempts) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("records.sqlite");
+    write(path, attempts);
+    RecordQuery record(RecordPlaces{path, {}});
+    YieldLooks looks;
+    QString message;
+    EXPECT_TRUE(YieldLooks::read(record, {}, YieldLooks::For::Figures, looks, message))
+        << message.toStdString();
+    return YieldFigures::of(looks.groups);
+}
 
 TEST(YieldFigures, CountsEachUnitsFirstAndLatestAttemptOverallAndPerStation) {
     const std::vector<YieldCase> cases{
@@ -50,7 +99,7 @@ TEST(YieldFigures, CountsEachUnitsFirstAndLatestAttemptOverallAndPerStation) {
          {1, 2},
          {2, 2},
          {{"A", 2, {1, 2}, {2, 2}}}},
-        {"given out of order: the time decides which attempt came first",
+        {"written out of order: the time decides which attempt came first",
          {at("09:00", "U1", "A", true), at("08:00", "U1", "A", false)},
          1,
          2,
@@ -72,7 +121,7 @@ TEST(YieldFigures, CountsEachUnitsFirstAndLatestAttemptOverallAndPerStation) {
          {0, 2},
          {1, 2},
          {{"A", 1, {0, 1}, {0, 1}}, {"B", 2, {1, 2}, {1, 2}}}},
-        {"the same time keeps the order given",
+        {"the same time keeps the order written",
          {at("08:00", "U1", "A", false), at("08:00", "U1", "A", true)},
          1,
          2,
@@ -81,7 +130,7 @@ TEST(YieldFigures, CountsEachUnitsFirstAndLatestAttemptOverallAndPerStation) {
          {{"A", 1, {0, 1}, {1, 1}}}},
     };
     for (const YieldCase& test : cases) {
-        const YieldFigures figures = YieldFigures::of(test.attempts);
+        const YieldFigures figures = counted(test.attempts);
         EXPECT_EQ(figures.units, test.units) << test.what;
         EXPECT_EQ(figures.terminalRuns, test.terminalRuns) << test.what;
         expectShare(figures.firstPassYield, test.first, test.what);

@@ -1,4 +1,4 @@
-#include "unit_attempts.h"
+#include "unit_days.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -25,22 +25,12 @@ int field(const QString& text, int from, int length) {
 
 } // namespace
 
-QHash<QString, UnitSpan> UnitAttempts::spans(const QList<UnitAttempt>& attempts) {
-    QHash<QString, UnitSpan> spans;
-    spans.reserve(attempts.size());
-    for (qsizetype i = 0; i < attempts.size(); ++i) {
-        if (attempts[i].unit.isEmpty())
-            continue;
-        const auto found = spans.find(attempts[i].unit);
-        if (found == spans.end())
-            spans.insert(attempts[i].unit, {i, i});
-        else
-            found->latest = i;
-    }
-    return spans;
+int UnitDays::splitMinute() {
+    const int offsetMinutes = QDateTime::currentDateTime().offsetFromUtc() / 60;
+    return (60 - (offsetMinutes % 60 + 60) % 60) % 60;
 }
 
-QDate UnitAttempts::localDay(const QString& recordTime) {
+QDate UnitDays::localDay(const QString& recordTime) {
     const QDate date(field(recordTime, 0, 4), field(recordTime, 5, 2), field(recordTime, 8, 2));
     const int hour = field(recordTime, 11, 2);
     const int minutes =
@@ -48,16 +38,17 @@ QDate UnitAttempts::localDay(const QString& recordTime) {
     return minutes < 0 ? date.addDays(-1) : minutes >= 24 * 60 ? date.addDays(1) : date;
 }
 
-QList<DailyYieldChart::Day> UnitAttempts::daily(const QList<UnitAttempt>& attempts,
-                                                const QHash<QString, UnitSpan>& spans) {
+QList<DailyYieldChart::Day> UnitDays::daily(const QList<UnitGroup>& groups) {
     QMap<QDate, DailyYieldChart::Day> byDay;
-    for (const UnitSpan& span : spans) {
-        const QDate day = localDay(attempts[span.first].started);
+    for (const UnitGroup& group : groups) {
+        if (group.firstTime.isEmpty())
+            continue;
+        const QDate day = localDay(group.firstTime);
         DailyYieldChart::Day& figures = byDay[day];
         figures.day = day;
-        ++figures.units;
-        figures.firstPassed += attempts[span.first].passed;
-        figures.finalPassed += attempts[span.latest].passed;
+        figures.units += group.overall.units;
+        figures.firstPassed += group.overall.firstPassed;
+        figures.finalPassed += group.overall.finalPassed;
     }
     QList<DailyYieldChart::Day> days;
     if (byDay.isEmpty())
