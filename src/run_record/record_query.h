@@ -72,6 +72,7 @@ private:
     std::unique_ptr<RecordConnection> connection_;
     QString shownPlace_;
     bool empty_ = false;
+    int version_ = -1; // the record's schema version, once open
 };
 
 // The part of a WHERE clause on `t` (terminal_run) and `r` (run) that a filter makes.

@@ -299,7 +299,8 @@ TEST_F(LineTrouble, BadRowsAreSetAsideAndTheRestForwarded) {
         EXPECT_TRUE(err.contains("COM2") && err.contains("COM3") && err.contains("„exploded“"))
             << err.toStdString();
     }
-    EXPECT_EQ(server.runSql("SELECT string_agg(t.port || ':' || s.caption, ',' ORDER BY t.port) "
-                            "FROM terminal_run t JOIN step s ON s.terminal_run_id = t.id"),
+    EXPECT_EQ(server.runSql("SELECT string_agg(t.port || ':' || x.caption, ',' ORDER BY t.port) "
+                            "FROM terminal_run t JOIN step s ON s.terminal_run_id = t.id "
+                            "JOIN step_text x ON x.id = s.text_id"),
               "COM1:Zukunftsschritt,COM4:Zukunftsschritt");
 }
