@@ -104,12 +104,14 @@ QStringList version3(RecordConnection::Kind kind) {
                        "s.caption AND x.result = s.result"),
         local);
     statements << QStringLiteral("DROP INDEX terminal_run_run");
+    // The failure table's key to the old step goes with it, without a notice on standard error.
     if (!local)
-        return statements << QStringLiteral("DROP INDEX run_started")
-                          << QStringLiteral("ALTER INDEX step_new_pkey RENAME TO step_pkey")
-                          << QStringLiteral("ALTER TABLE failure ADD FOREIGN KEY (terminal_run_id, "
-                                            "step_index) REFERENCES step (terminal_run_id, "
-                                            "step_index)");
+        return QStringList{QStringLiteral("SET LOCAL client_min_messages TO WARNING")}
+               << statements << QStringLiteral("DROP INDEX run_started")
+               << QStringLiteral("ALTER INDEX step_new_pkey RENAME TO step_pkey")
+               << QStringLiteral("ALTER TABLE failure ADD FOREIGN KEY (terminal_run_id, "
+                                 "step_index) REFERENCES step (terminal_run_id, "
+                                 "step_index)");
     statements << replaced(
         QStringLiteral("failure"),
         QStringLiteral("terminal_run_id BIGINT NOT NULL, step_index INTEGER NOT NULL, "
@@ -241,6 +243,21 @@ bool moveOutOfPublic(QSqlQuery& query, QString& error) {
                 error);
 }
 
+// A line database moved out of "public" left its version there for older programs; it follows.
+bool notePublicVersion(RecordConnection& connection, QString& error) {
+    if (connection.kind() != RecordConnection::Line)
+        return true;
+    QSqlQuery query(connection.database());
+    if (!exec(query, QStringLiteral("SELECT to_regclass('public.quendal_schema') IS NOT NULL"),
+              error) ||
+        !query.next())
+        return false;
+    if (!query.value(0).toBool())
+        return true;
+    query.prepare(QStringLiteral("UPDATE public.quendal_schema SET version = ?"));
+    return exec(query, error, {RecordSchema::knownVersion()});
+}
+
 bool migrate(RecordConnection& connection, const Found& found, QString& error) {
     QSqlQuery query(connection.database());
     const QList<QStringList> steps = migrations(connection.kind());
@@ -261,7 +278,7 @@ bool migrate(RecordConnection& connection, const Found& found, QString& error) {
         if (!exec(query, error, {next}))
             return false;
     }
-    return true;
+    return notePublicVersion(connection, error);
 }
 
 // Two stations meeting an empty or older line database bring it up to date one after the other.

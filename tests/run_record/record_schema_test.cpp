@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,45 +74,145 @@ TEST_F(RecordSchemaTest, ALineDatabaseThatCannotBeMadeWholeIsNotMadeAtAll) {
     EXPECT_EQ(server.runSql("SELECT count(*) FROM pg_namespace WHERE nspname = 'quendal'"), "0");
     server.runSql("DROP EVENT TRIGGER refuse");
     EXPECT_TRUE(LineDatabase::prepare(line, error)) << error.toStdString();
-    EXPECT_EQ(server.runSql("SELECT version FROM quendal.quendal_schema"), "2");
+    EXPECT_EQ(server.runSql("SELECT version FROM quendal.quendal_schema"), "3");
 }
 
-// Both records as version 1 left them; only a command that writes migrates them.
-TEST_F(RecordSchemaTest, SchemaOneIsReadAsItIsAndMigratedWithEveryRowByAWriter) {
-    ASSERT_EQ(station(text(QUENDAL_FIXTURES "/schema1_station.sql")), "");
-    server.runSql(text(QUENDAL_FIXTURES "/schema1_line.sql"));
-    const auto line = [&](const QString& schema) {
-        QString sums;
-        for (const char* table : {"run", "terminal_run", "step", "failure"})
-            sums += server.runSql(QStringLiteral("SELECT md5(string_agg(x::text, ';' ORDER BY "
-                                                 "x::text)) FROM %1.%2 x")
-                                      .arg(schema, table));
-        return sums;
-    };
-    const QString lineBefore = line("public");
-    const QString history = quendal({"--history", "--format", "json"}).out;
-    EXPECT_EQ(QJsonDocument::fromJson(history.toUtf8()).array().size(), 4);
-    EXPECT_EQ(station("SELECT version FROM quendal_schema"), "1");
-    const Ran refused = quendal({"--yield", "--database", server.uri()});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("quendal --forward")) << refused.err.toStdString();
+// Every row of a record's tables as it reads, the steps with their caption and result
+// wherever the version keeps them.
+QStringList readable(int version) {
+    const QString steps = version < 3 ? QStringLiteral("step")
+                                      : QStringLiteral("(SELECT s.*, x.caption, x.result FROM "
+                                                       "step s JOIN step_text x ON x.id = "
+                                                       "s.text_id)");
+    return {
+        "SELECT * FROM run ORDER BY run_id",
+        "SELECT id, run_id, started, station, port, device, adapter_known, adapter_description, "
+        "adapter_manufacturer, adapter_serial, line_settings, handshaking, display_columns, "
+        "display_rows, verdict, cause_kind, cause_node, cause_lock_file, cause_errno, "
+        "cause_pid, cause_program, cause_group, message, notices, duration_ms, unit, attempt "
+        "FROM terminal_run ORDER BY id",
+        "SELECT terminal_run_id, step_index, caption, result, outcome, duration_ms, echoes, "
+        "slowest_echo_ms FROM " +
+            steps + " AS s ORDER BY 1, 2",
+        "SELECT * FROM failure ORDER BY 1, 2, 3"};
+}
 
-    // What --forward does first, before it adds the waiting run.
-    RecordConnection connection(RecordConnection::Line, server.uri());
-    QString error;
-    EXPECT_TRUE(connection.open(error) && LineDatabase::prepare(connection, error));
-    EXPECT_EQ(line("quendal"), lineBefore) << error.toStdString();
-    const Ran forward = quendal({"--forward", "--database", server.uri()});
-    EXPECT_EQ(forward.status, 0) << forward.err.toStdString();
-    EXPECT_EQ(server.runSql("SELECT (SELECT version FROM quendal.quendal_schema), (SELECT version "
-                            "FROM public.quendal_schema), (SELECT max(id) FROM "
-                            "quendal.terminal_run), pg_get_serial_sequence('quendal.terminal_run', "
-                            "'id'), to_regclass('public.terminal_run') IS NULL"),
-              "2|2|4|quendal.terminal_run_id_seq|t");
-    EXPECT_EQ(station("SELECT (SELECT version FROM quendal_schema) || count(*) || count(set_aside) "
-                      "|| sum(forwarded) || (SELECT count(*) FROM line_state) FROM terminal_run"),
-              "24040");
-    EXPECT_EQ(quendal({"--history", "--format", "json"}).out, history);
+QString stationRows(int version) {
+    RecordConnection connection(RecordConnection::Local, LocalRecord::defaultPath());
+    QString error, rows;
+    connection.open(error);
+    for (const QString& statement : readable(version)) {
+        QSqlQuery query(connection.database());
+        if (!query.exec(statement))
+            return query.lastError().text();
+        while (query.next())
+            for (int i = 0; i < query.record().count(); ++i)
+                rows += (query.isNull(i) ? "-" : query.value(i).toString()) + '|';
+        rows += '\n';
+    }
+    return error + rows;
+}
+
+QString lineRows(PgServer& server, int version, const QString& schema) {
+    QString rows;
+    for (const QString& statement : readable(version))
+        rows += server.runSql("SET search_path TO " + schema + "; " + statement) + '\n';
+    return rows;
+}
+
+struct Older {
+    int version;
+    // A line database of version 2 moved out of "public" left its version there.
+    QString station, line, lineSchema, moved;
+    int runs;
+    // How --yield reads the line database before a writer migrated it.
+    int yieldStatus;
+    int forwardStatus;
+    QString lineAfter, stationAfter;
+};
+
+const Older olders[] = {
+    {1, "schema1_station.sql", "schema1_line.sql", "public", "", 4, 1, 0,
+     "3|3|4|quendal.terminal_run_id_seq|t", "34040"},
+    {2, "schema2_station.sql", "schema2_line.sql", "quendal",
+     "CREATE TABLE public.quendal_schema (version INTEGER NOT NULL); INSERT INTO "
+     "public.quendal_schema VALUES (2);",
+     6, 0, 1, "3|3|5|quendal.terminal_run_id_seq|t", "36150"}};
+
+// Both records as older versions left them; only a command that writes migrates them.
+TEST_F(RecordSchemaTest, OlderSchemasAreReadAsTheyAreAndMigratedWithEveryRowByAWriter) {
+    for (const Older& older : olders) {
+        SetUp();
+        server.runSql("DROP SCHEMA IF EXISTS quendal CASCADE; DROP TABLE IF EXISTS "
+                      "public.quendal_schema, public.run, public.terminal_run, public.step, "
+                      "public.failure CASCADE");
+        ASSERT_EQ(station(text(QUENDAL_FIXTURES "/" + older.station)), "");
+        server.runSql(text(QUENDAL_FIXTURES "/" + older.line) + older.moved);
+        const QString lineBefore = lineRows(server, older.version, older.lineSchema);
+        const QString stationBefore = stationRows(older.version);
+        const QString history = quendal({"--history", "--format", "json"}).out;
+        EXPECT_EQ(QJsonDocument::fromJson(history.toUtf8()).array().size(), older.runs);
+        EXPECT_EQ(station("SELECT version FROM quendal_schema"), QString::number(older.version));
+        const Ran yield = quendal({"--yield", "--database", server.uri()});
+        EXPECT_EQ(yield.status, older.yieldStatus) << yield.err.toStdString();
+        EXPECT_EQ(quendal({"--yield"}).status, 0);
+
+        // What --forward does first, before it adds the waiting run.
+        RecordConnection line(RecordConnection::Line, server.uri());
+        RecordConnection local(RecordConnection::Local, LocalRecord::defaultPath());
+        QString error;
+        EXPECT_TRUE(line.open(error) && LineDatabase::prepare(line, error)) << error.toStdString();
+        EXPECT_TRUE(local.open(error) && LocalRecord::prepare(local, error)) << error.toStdString();
+        EXPECT_EQ(lineRows(server, 3, "quendal"), lineBefore);
+        EXPECT_EQ(stationRows(3), stationBefore);
+        EXPECT_EQ(quendal({"--forward", "--database", server.uri()}).status, older.forwardStatus);
+        EXPECT_EQ(server.runSql("SELECT (SELECT version FROM quendal.quendal_schema), (SELECT "
+                                "version FROM public.quendal_schema), (SELECT max(id) FROM "
+                                "quendal.terminal_run), pg_get_serial_sequence("
+                                "'quendal.terminal_run', 'id'), to_regclass('public.terminal_run') "
+                                "IS NULL"),
+                  older.lineAfter);
+        EXPECT_EQ(station("SELECT (SELECT version FROM quendal_schema) || count(*) || "
+                          "count(set_aside) || sum(forwarded) || (SELECT count(*) FROM "
+                          "line_state) FROM terminal_run"),
+                  older.stationAfter);
+        EXPECT_EQ(quendal({"--history", "--format", "json"}).out, history);
+    }
+}
+
+// A migration refused halfway, after the old step table is gone, leaves the record as it was.
+TEST_F(RecordSchemaTest, AMigrationThatFailsHalfwayLeavesTheRecordAsItWas) {
+    struct Case {
+        bool line;
+        QString blocker;
+    };
+    const Case cases[] = {
+        {false, "CREATE TABLE run_new (x INTEGER)"},
+        {true, "CREATE FUNCTION refuse() RETURNS event_trigger LANGUAGE plpgsql AS $$ BEGIN "
+               "RAISE 'refused'; END $$; CREATE EVENT TRIGGER refuse ON ddl_command_start "
+               "WHEN TAG IN ('ALTER INDEX') EXECUTE FUNCTION refuse()"}};
+    for (const Case& c : cases) {
+        SetUp();
+        ASSERT_EQ(station(text(QUENDAL_FIXTURES "/schema2_station.sql")), "");
+        server.runSql("DROP SCHEMA IF EXISTS quendal CASCADE; " +
+                      text(QUENDAL_FIXTURES "/schema2_line.sql"));
+        if (c.line)
+            server.runSql(c.blocker);
+        else
+            ASSERT_EQ(station(c.blocker), "");
+        const QString before = c.line ? lineRows(server, 2, "quendal") : stationRows(2);
+        RecordConnection record(c.line ? RecordConnection::Line : RecordConnection::Local,
+                                c.line ? server.uri() : LocalRecord::defaultPath());
+        QString error;
+        ASSERT_TRUE(record.open(error));
+        EXPECT_FALSE(c.line ? LineDatabase::prepare(record, error)
+                            : LocalRecord::prepare(record, error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(c.line ? lineRows(server, 2, "quendal") : stationRows(2), before);
+        EXPECT_EQ(c.line ? server.runSql("SELECT to_regclass('quendal.step_text') IS NULL")
+                         : station("SELECT count(*) FROM sqlite_master WHERE name = 'step_text'"),
+                  c.line ? "t" : "0");
+    }
 }
 
 TEST_F(RecordSchemaTest, TablesThatAreNotOursAreRefusedByEveryCommand) {
