@@ -18,6 +18,9 @@ namespace {
 // Rows go to the server a megabyte at a time.
 constexpr qsizetype chunkBytes = 1 << 20;
 
+// The step texts' ids, numbered from 1 in the order the runs first show them.
+using Texts = QHash<QPair<QString, QString>, qint64>;
+
 using Connection = std::unique_ptr<PGconn, decltype(&PQfinish)>;
 using Result = std::unique_ptr<PGresult, decltype(&PQclear)>;
 
@@ -34,7 +37,7 @@ QVariant hex(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex());
 }
 
-void addRun(CopyRows& rows, const GeneratedRun& generated, qint64) {
+void addRun(CopyRows& rows, const GeneratedRun& generated, qint64, const Texts&) {
     const RunIdentity& run = generated.run;
     for (const QVariant& value : {QVariant(run.runId), QVariant(RecordTime::text(run.started)),
                                   QVariant(run.station), QVariant(run.operatorName),
@@ -57,7 +60,7 @@ void addCause(CopyRows& rows, const std::optional<PortProblem>& cause) {
         rows.add(value);
 }
 
-void addTerminal(CopyRows& rows, const GeneratedRun& generated, qint64 id) {
+void addTerminal(CopyRows& rows, const GeneratedRun& generated, qint64 id, const Texts&) {
     const TerminalRun& terminal = generated.terminal;
     const TerminalRun::Adapter adapter = terminal.adapter.value_or(TerminalRun::Adapter{});
     for (const QVariant& value :
@@ -80,11 +83,12 @@ void addTerminal(CopyRows& rows, const GeneratedRun& generated, qint64 id) {
     rows.endRow();
 }
 
-void addSteps(CopyRows& rows, const GeneratedRun& generated, qint64 id) {
+void addSteps(CopyRows& rows, const GeneratedRun& generated, qint64 id, const Texts& texts) {
     for (const StepResult& step : generated.terminal.steps) {
         const auto slowest = step.echoes.slowestMs;
         for (const QVariant& value :
-             {QVariant(id), QVariant(step.index), QVariant(step.caption), QVariant(step.result),
+             {QVariant(id), QVariant(step.index),
+              QVariant(texts.value({step.caption, step.result})),
               QVariant(RunNames::outcome(step.outcome)), QVariant(step.durationMs),
               QVariant(step.echoes.echoes), slowest ? QVariant(*slowest) : QVariant()})
             rows.add(value);
@@ -92,7 +96,7 @@ void addSteps(CopyRows& rows, const GeneratedRun& generated, qint64 id) {
     }
 }
 
-void addFailures(CopyRows& rows, const GeneratedRun& generated, qint64 id) {
+void addFailures(CopyRows& rows, const GeneratedRun& generated, qint64 id, const Texts&) {
     for (const StepResult& step : generated.terminal.steps)
         for (qsizetype i = 0; i < step.failures.size(); ++i) {
             const ExchangeFailure& failure = step.failures[i];
@@ -107,7 +111,7 @@ void addFailures(CopyRows& rows, const GeneratedRun& generated, qint64 id) {
 struct Table {
     const char* name;
     const char* columns;
-    void (*add)(CopyRows&, const GeneratedRun&, qint64);
+    void (*add)(CopyRows&, const GeneratedRun&, qint64, const Texts&);
 };
 
 const Table tables[] = {
@@ -118,9 +122,7 @@ const Table tables[] = {
      "display_rows, verdict, cause_kind, cause_node, cause_lock_file, cause_errno, cause_pid, "
      "cause_program, cause_group, message, notices, duration_ms, unit, attempt",
      addTerminal},
-    {"step",
-     "terminal_run_id, step_index, caption, result, outcome, duration_ms, echoes, "
-     "slowest_echo_ms",
+    {"step", "terminal_run_id, step_index, text_id, outcome, duration_ms, echoes, slowest_echo_ms",
      addSteps},
     {"failure", "terminal_run_id, step_index, failure_index, sent, awaited, received, waited_ms",
      addFailures}};
@@ -171,7 +173,8 @@ bool finishCopy(PGconn* connection, QString& error) {
 }
 
 // Terminal run number `index` gets the id index + 1, as an empty table's identity gives.
-bool copyTable(PGconn* connection, const Table& table, const RecordShape& shape, QString& error) {
+bool copyTable(PGconn* connection, const Table& table, const RecordShape& shape, const Texts& texts,
+               QString& error) {
     if (!run(connection,
              QStringLiteral("COPY %1 (%2) FROM STDIN")
                  .arg(qualified(table.name), QLatin1String(table.columns)),
@@ -179,18 +182,51 @@ bool copyTable(PGconn* connection, const Table& table, const RecordShape& shape,
         return false;
     CopyRows rows;
     for (int index = 0; index < shape.terminalRuns; ++index) {
-        table.add(rows, generatedRun(shape, index), qint64(index) + 1);
+        table.add(rows, generatedRun(shape, index), qint64(index) + 1, texts);
         if (rows.text().size() >= chunkBytes && !send(connection, rows, error))
             return false;
     }
     return send(connection, rows, error) && finishCopy(connection, error);
 }
 
+Texts textsOf(const RecordShape& shape) {
+    Texts texts;
+    for (int index = 0; index < shape.terminalRuns; ++index)
+        for (const StepResult& step : generatedRun(shape, index).terminal.steps)
+            if (!texts.contains({step.caption, step.result}))
+                texts.insert({step.caption, step.result}, texts.size() + 1);
+    return texts;
+}
+
+// The texts go first, as the steps refer to them; the identity continues after them.
+bool copyTexts(PGconn* connection, const Texts& texts, QString& error) {
+    if (!run(connection,
+             QStringLiteral("COPY %1 (id, caption, result) FROM STDIN").arg(qualified("step_text")),
+             error, PGRES_COPY_IN))
+        return false;
+    CopyRows rows;
+    for (auto it = texts.begin(); it != texts.end(); ++it) {
+        for (const QVariant& value :
+             {QVariant(it.value()), QVariant(it.key().first), QVariant(it.key().second)})
+            rows.add(value);
+        rows.endRow();
+    }
+    return send(connection, rows, error) && finishCopy(connection, error) &&
+           run(connection,
+               QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'id'), %2, true)")
+                   .arg(qualified("step_text"))
+                   .arg(std::max<qsizetype>(texts.size(), 1)),
+               error);
+}
+
 bool load(PGconn* connection, const RecordShape& shape, QString& error) {
     if (!run(connection, QStringLiteral("BEGIN"), error))
         return false;
+    const Texts texts = textsOf(shape);
+    if (!copyTexts(connection, texts, error))
+        return false;
     for (const Table& table : tables)
-        if (!copyTable(connection, table, shape, error))
+        if (!copyTable(connection, table, shape, texts, error))
             return false;
     const QString identity =
         QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'id'), %2, true)")

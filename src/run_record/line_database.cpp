@@ -17,7 +17,8 @@ namespace {
 
 // Units are printable text, so a control character can separate them. Taken in sorted order,
 // two stations' batches never wait for each other in a circle.
-bool lockUnits(RecordConnection& line, const QList<RecordedRun>& runs, QString& error) {
+bool lockUnits(RecordConnection& line, const QList<RecordedRun>& runs, QString& error,
+               QString& failureCode) {
     QStringList units;
     for (const RecordedRun& run : runs)
         if (!run.terminal.unit.isEmpty())
@@ -31,7 +32,10 @@ bool lockUnits(RecordConnection& line, const QList<RecordedRun>& runs, QString& 
         "SELECT COUNT(pg_advisory_xact_lock(hashtextextended(u, 0))) FROM (SELECT u FROM "
         "unnest(string_to_array(CAST(? AS TEXT), chr(31))) WITH ORDINALITY AS units (u, n) "
         "ORDER BY n) AS ordered"));
-    return exec(query, error, {units.join(QChar(31))});
+    if (exec(query, error, {units.join(QChar(31))}))
+        return true;
+    failureCode = query.lastError().nativeErrorCode();
+    return false;
 }
 
 // A refusal of the data itself, as opposed to one of the line, its load, its layout or the
@@ -42,6 +46,18 @@ bool refusedForItsData(const QString& sqlState) {
     static const QStringList lineStates{"42501", "42P01", "42703", "42883"};
     return !sqlState.isEmpty() && !lineClasses.contains(sqlState.left(2)) &&
            !lineStates.contains(sqlState);
+}
+
+// The first run whose unit the line refuses as text, such as one with a character its encoding
+// lacks; -1 when it takes each of them alone.
+qint64 unitRefused(RecordConnection& line, const QList<RecordedRun>& runs, QString& refusal) {
+    QSqlQuery query(line.database());
+    query.prepare(QStringLiteral("SELECT hashtextextended(CAST(? AS TEXT), 0)"));
+    for (const RecordedRun& run : runs)
+        if (!run.terminal.unit.isEmpty() && !exec(query, refusal, {run.terminal.unit}) &&
+            refusedForItsData(query.lastError().nativeErrorCode()))
+            return run.id;
+    return -1;
 }
 
 struct Batch {
@@ -55,8 +71,12 @@ bool forwardBatch(RecordConnection& line, const QList<RecordedRun>& runs, Batch&
                   QString& error) {
     if (!line.beginWriting(error))
         return false;
-    if (!lockUnits(line, runs, error)) {
+    QString failureCode;
+    if (!lockUnits(line, runs, error, failureCode)) {
         line.rollback();
+        // Otherwise the batch would meet the same refusal on every forward, and none would go.
+        if (refusedForItsData(failureCode))
+            batch.refused = unitRefused(line, runs, batch.refusal);
         return false;
     }
     RecordWriter writer(line.database());

@@ -101,6 +101,11 @@ QString RecordCaptions::setAside(const QString& runId, const QString& port, cons
         .arg(runId, port, unit, cause);
 }
 
+QString RecordCaptions::stepTextLost() {
+    return QCoreApplication::translate(
+        "Captions", "der Text eines Schritts ist weder in step_text zu finden noch hinzuzufügen");
+}
+
 QString RecordCaptions::tableMissing(const QString& table) {
     return QCoreApplication::translate("Captions",
                                        "der Aufzeichnung fehlt die Tabelle %1; sie ist nicht von "

@@ -27,6 +27,7 @@ QString setAside(const QString& runId, const QString& port, const QString& unit,
 QString tableMissing(const QString& table);
 QString columnMissing(const QString& table, const QString& column);
 QString noVersion();
+QString stepTextLost();
 QString foreignSchema(const QString& schema);
 QString migrateFirst(int found, int known);
 QString notPruned(const QString& place, const QString& cause);

@@ -53,6 +53,12 @@ QList<Table> expected(bool local, int version) {
         {"failure",
          {"terminal_run_id", "step_index", "failure_index", "sent", "awaited", "received",
           "waited_ms"}}};
+    if (version >= 3) {
+        tables[3].columns.removeAll(QStringLiteral("caption"));
+        tables[3].columns.removeAll(QStringLiteral("result"));
+        tables[3].columns << QStringLiteral("text_id");
+        tables << Table{"step_text", {"id", "caption", "result"}};
+    }
     if (!local)
         return tables;
     tables[2].columns << QStringLiteral("forwarded");

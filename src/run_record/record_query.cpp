@@ -94,12 +94,11 @@ bool RecordQuery::open(QString& message) {
     if (empty_)
         return true;
     QString cause;
-    int version = 0;
     if (!connection_->open(cause) || !isDatabase(*connection_, cause) ||
-        !RecordSchema::readableVersion(*connection_, version, cause))
+        !RecordSchema::readableVersion(*connection_, version_, cause))
         return failed(cause, message);
     // An older schema is read as it is: only a command that writes migrates it.
-    empty_ = version < 0;
+    empty_ = version_ < 0;
     return true;
 }
 
@@ -110,6 +109,7 @@ bool RecordQuery::history(const RecordFilter& filter, int limit, QList<RecordedR
         return true;
     RecordReader::Selection selection = selectionOf(filter);
     selection.order = QStringLiteral("ORDER BY t.started DESC, t.id DESC");
+    selection.version = version_;
     if (limit > 0)
         selection.order += QStringLiteral(" LIMIT %1").arg(limit);
     QString cause;
@@ -151,11 +151,11 @@ bool RecordQuery::stepFailures(const RecordFilter& filter, const StepFailureRow&
     const RecordReader::Selection selection = selectionOf(filter);
     // A passed terminal run has no failed row, so only the others' steps need a look.
     return select(
-        QStringLiteral("SELECT s.step_index, MIN(s.caption), COUNT(*) FROM step s "
+        QStringLiteral("SELECT s.step_index, MIN(s.caption), COUNT(*) FROM %3 s "
                        "WHERE s.outcome = CAST(? AS TEXT) AND s.terminal_run_id IN "
                        "(SELECT t.id %1%2 AND t.verdict <> CAST(? AS TEXT)) "
                        "GROUP BY s.step_index ORDER BY s.step_index")
-            .arg(fromRuns, selection.condition),
+            .arg(fromRuns, selection.condition, RecordReader::stepRows(version_)),
         failedOnly(selection),
         [&row](const QSqlQuery& query) {
             row(query.value(0).toInt(), query.value(1).toString(), query.value(2).toInt());

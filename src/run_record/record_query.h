@@ -87,6 +87,7 @@ private:
     std::unique_ptr<RecordConnection> connection_;
     QString shownPlace_;
     bool empty_ = false;
+    int version_ = -1; // the record's schema version, once open
 };
 
 // The part of a WHERE clause on `table`, terminal_run's name in the statement, that a filter

@@ -116,7 +116,7 @@ StepResult stepFrom(const QSqlQuery& row) {
 }
 
 // The ids are the record's own integers, never text from outside.
-bool readSteps(QSqlDatabase& database, QList<RecordedRun>& runs, QString& error) {
+bool readSteps(QSqlDatabase& database, int version, QList<RecordedRun>& runs, QString& error) {
     if (runs.isEmpty())
         return true;
     const QString ids = idList(runs);
@@ -129,9 +129,9 @@ bool readSteps(QSqlDatabase& database, QList<RecordedRun>& runs, QString& error)
     QSqlQuery query(database);
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT terminal_run_id, step_index, caption, result, outcome, "
-                                 "duration_ms, echoes, slowest_echo_ms FROM step WHERE "
+                                 "duration_ms, echoes, slowest_echo_ms FROM %2 s WHERE "
                                  "terminal_run_id IN (%1) ORDER BY terminal_run_id, step_index")
-                      .arg(ids));
+                      .arg(ids, RecordReader::stepRows(version)));
     if (!exec(query, error))
         return false;
     while (query.next()) {
@@ -147,6 +147,15 @@ bool readSteps(QSqlDatabase& database, QList<RecordedRun>& runs, QString& error)
 
 } // namespace
 
+QString RecordReader::stepRows(int version) {
+    if (version < 3)
+        return QStringLiteral("step");
+    return QStringLiteral(
+        "(SELECT st.terminal_run_id, st.step_index, x.caption, x.result, st.outcome, "
+        "st.duration_ms, st.echoes, st.slowest_echo_ms FROM step st JOIN step_text x ON x.id = "
+        "st.text_id)");
+}
+
 bool RecordReader::read(QSqlDatabase& database, const Selection& selection,
                         QList<RecordedRun>& runs, QString& error) {
     QSqlQuery query(database);
@@ -159,7 +168,7 @@ bool RecordReader::read(QSqlDatabase& database, const Selection& selection,
     QList<RecordedRun> found;
     while (query.next())
         found.append(runFrom(query));
-    if (!readSteps(database, found, error))
+    if (!readSteps(database, selection.version, found, error))
         return false;
     runs = found;
     return true;

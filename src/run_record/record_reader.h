@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <limits>
 
 class QSqlDatabase;
 
@@ -28,7 +29,13 @@ struct Selection {
     QString condition = QStringLiteral("1 = 1");
     QList<QVariant> values;
     QString order = QStringLiteral("ORDER BY r.started, t.id");
+    // The record's schema version; the newest unless told.
+    int version = std::numeric_limits<int>::max();
 };
+
+// The steps with their caption and result, as a table to select from, in a record of
+// `version`: its step table itself before version 3.
+QString stepRows(int version);
 
 bool read(QSqlDatabase& database, const Selection& selection, QList<RecordedRun>& runs,
           QString& error);

@@ -69,9 +69,81 @@ QStringList version2(RecordConnection::Kind kind) {
                            "unreachable_since TEXT, cause TEXT)")};
 }
 
+// SQLite drops no column: a table is made anew under another name, filled, and takes the old
+// one's place. The station's file keeps its composite keys in the table itself.
+QStringList replaced(const QString& table, const QString& columns, const QString& filled,
+                     bool local) {
+    const QString fresh = table + QStringLiteral("_new");
+    return {QStringLiteral("CREATE TABLE %1 (%2)%3")
+                .arg(fresh, columns, local ? QStringLiteral(" WITHOUT ROWID") : QString()),
+            QStringLiteral("INSERT INTO %1 %2").arg(fresh, filled),
+            QStringLiteral("DROP TABLE %1%2")
+                .arg(table, local ? QString() : QStringLiteral(" CASCADE")),
+            QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(fresh, table)};
+}
+
+// A step names its caption and result by a row of step_text instead of repeating them; the
+// indexes another one covers go. In SQLite an index ends in the row's id anyway.
+QStringList version3(RecordConnection::Kind kind) {
+    const bool local = kind == RecordConnection::Local;
+    QStringList statements{
+        QStringLiteral("CREATE TABLE step_text (id %1, caption TEXT NOT NULL, result TEXT NOT "
+                       "NULL, UNIQUE (caption, result))")
+            .arg(local ? QStringLiteral("INTEGER PRIMARY KEY") : lineKey),
+        QStringLiteral("INSERT INTO step_text (caption, result) SELECT DISTINCT caption, result "
+                       "FROM step ORDER BY caption, result")};
+    statements << replaced(
+        QStringLiteral("step"),
+        QStringLiteral("terminal_run_id BIGINT NOT NULL REFERENCES terminal_run (id), "
+                       "step_index INTEGER NOT NULL, text_id BIGINT NOT NULL REFERENCES step_text "
+                       "(id), outcome TEXT NOT NULL, duration_ms BIGINT NOT NULL, echoes INTEGER "
+                       "NOT NULL, slowest_echo_ms BIGINT, PRIMARY KEY (terminal_run_id, "
+                       "step_index)"),
+        QStringLiteral("SELECT s.terminal_run_id, s.step_index, x.id, s.outcome, s.duration_ms, "
+                       "s.echoes, s.slowest_echo_ms FROM step s JOIN step_text x ON x.caption = "
+                       "s.caption AND x.result = s.result"),
+        local);
+    statements << QStringLiteral("DROP INDEX terminal_run_run");
+    // The failure table's key to the old step goes with it, without a notice on standard error.
+    if (!local)
+        return QStringList{QStringLiteral("SET LOCAL client_min_messages TO WARNING")}
+               << statements << QStringLiteral("DROP INDEX run_started")
+               << QStringLiteral("ALTER INDEX step_new_pkey RENAME TO step_pkey")
+               << QStringLiteral("ALTER TABLE failure ADD FOREIGN KEY (terminal_run_id, "
+                                 "step_index) REFERENCES step (terminal_run_id, "
+                                 "step_index)");
+    statements << replaced(
+        QStringLiteral("failure"),
+        QStringLiteral("terminal_run_id BIGINT NOT NULL, step_index INTEGER NOT NULL, "
+                       "failure_index INTEGER NOT NULL, sent TEXT NOT NULL, awaited TEXT NOT "
+                       "NULL, received TEXT NOT NULL, waited_ms BIGINT NOT NULL, PRIMARY KEY "
+                       "(terminal_run_id, step_index, failure_index), FOREIGN KEY "
+                       "(terminal_run_id, step_index) REFERENCES step (terminal_run_id, "
+                       "step_index)"),
+        QStringLiteral("SELECT terminal_run_id, step_index, failure_index, sent, awaited, "
+                       "received, waited_ms FROM failure"),
+        local);
+    statements << replaced(
+        QStringLiteral("run"),
+        QStringLiteral("run_id TEXT PRIMARY KEY, started TEXT NOT NULL, station TEXT NOT NULL, "
+                       "operator_name TEXT NOT NULL, host TEXT NOT NULL, version TEXT NOT NULL, "
+                       "source TEXT NOT NULL"),
+        QStringLiteral("SELECT run_id, started, station, operator_name, host, version, source "
+                       "FROM run"),
+        local);
+    for (const char* index :
+         {"terminal_run_unit ON terminal_run (unit, started)",
+          "terminal_run_started ON terminal_run (started)",
+          "terminal_run_waiting ON terminal_run (forwarded) WHERE forwarded = 0"})
+        statements
+            << QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(index).section(' ', 0, 0))
+            << QStringLiteral("CREATE INDEX %1").arg(QLatin1String(index));
+    return statements;
+}
+
 // Migration n brings a record from version n - 1 to version n.
 QList<QStringList> migrations(RecordConnection::Kind kind) {
-    return {version1(kind), version2(kind)};
+    return {version1(kind), version2(kind), version3(kind)};
 }
 
 const QString schemaTable = QStringLiteral("quendal_schema");
@@ -171,6 +243,21 @@ bool moveOutOfPublic(QSqlQuery& query, QString& error) {
                 error);
 }
 
+// A line database moved out of "public" left its version there for older programs; it follows.
+bool notePublicVersion(RecordConnection& connection, QString& error) {
+    if (connection.kind() != RecordConnection::Line)
+        return true;
+    QSqlQuery query(connection.database());
+    if (!exec(query, QStringLiteral("SELECT to_regclass('public.quendal_schema') IS NOT NULL"),
+              error) ||
+        !query.next())
+        return false;
+    if (!query.value(0).toBool())
+        return true;
+    query.prepare(QStringLiteral("UPDATE public.quendal_schema SET version = ?"));
+    return exec(query, error, {RecordSchema::knownVersion()});
+}
+
 bool migrate(RecordConnection& connection, const Found& found, QString& error) {
     QSqlQuery query(connection.database());
     const QList<QStringList> steps = migrations(connection.kind());
@@ -191,7 +278,7 @@ bool migrate(RecordConnection& connection, const Found& found, QString& error) {
         if (!exec(query, error, {next}))
             return false;
     }
-    return true;
+    return notePublicVersion(connection, error);
 }
 
 // Two stations meeting an empty or older line database bring it up to date one after the other.

@@ -1,5 +1,6 @@
 #include "record_writer.h"
 
+#include "record_captions.h"
 #include "record_error.h"
 #include "record_time.h"
 #include "test_sequence/run_names.h"
@@ -30,10 +31,16 @@ const QString attemptThere =
 const QString failureInsert = QStringLiteral(
     "INSERT INTO failure (terminal_run_id, step_index, failure_index, sent, awaited, received, "
     "waited_ms) VALUES (?, ?, ?, ?, ?, ?, ?)");
-const QString stepsInsert = QStringLiteral(
-    "INSERT INTO step (terminal_run_id, step_index, caption, result, outcome, duration_ms, "
-    "echoes, slowest_echo_ms) VALUES %1");
-const QString stepRow = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?)");
+const QString stepsInsert =
+    QStringLiteral("INSERT INTO step (terminal_run_id, step_index, text_id, outcome, duration_ms, "
+                   "echoes, slowest_echo_ms) VALUES %1");
+const QString stepRow = QStringLiteral("(?, ?, ?, ?, ?, ?, ?)");
+const QString textFind =
+    QStringLiteral("SELECT id FROM step_text WHERE caption = ? AND result = ?");
+// Another station may add the same text meanwhile: its row is then looked up once more.
+const QString textAdd =
+    QStringLiteral("INSERT INTO step_text (caption, result) VALUES (?, ?) ON CONFLICT (caption, "
+                   "result) DO NOTHING RETURNING id");
 
 QVariant orNull(const QString& text) {
     return text.isEmpty() ? QVariant() : QVariant(text);
@@ -104,12 +111,11 @@ QList<QVariant> terminalValues(const RunIdentity& run, const TerminalRun& termin
     return values;
 }
 
-QList<QVariant> stepValues(qint64 id, const StepResult& step) {
+QList<QVariant> stepValues(qint64 id, qint64 textId, const StepResult& step) {
     const auto slowest = step.echoes.slowestMs;
     return {id,
             step.index,
-            text(step.caption),
-            text(step.result),
+            textId,
             RunNames::outcome(step.outcome),
             step.durationMs,
             step.echoes.echoes,
@@ -129,7 +135,8 @@ RecordWriter::RecordWriter(QSqlDatabase& database)
     : database_(database), run_(prepared(database, runInsert)),
       terminal_(prepared(database, terminalInsert.arg(QStringLiteral("NULL")))),
       unitTerminal_(prepared(database, terminalInsert.arg(countedAttempt))),
-      there_(prepared(database, attemptThere)), failure_(prepared(database, failureInsert)) {}
+      there_(prepared(database, attemptThere)), failure_(prepared(database, failureInsert)),
+      textFind_(prepared(database, textFind)), textAdd_(prepared(database, textAdd)) {}
 
 RecordWriter::Written RecordWriter::write(const RunIdentity& run, const TerminalRun& terminal,
                                           QString& error) {
@@ -183,8 +190,12 @@ bool RecordWriter::writeSteps(qint64 id, const QList<StepResult>& steps, QString
     if (steps.isEmpty())
         return true;
     QList<QVariant> values;
-    for (const StepResult& step : steps)
-        values << stepValues(id, step);
+    for (const StepResult& step : steps) {
+        const auto text = textId(step, error);
+        if (!text)
+            return false;
+        values << stepValues(id, *text, step);
+    }
     if (!exec(stepsQuery(steps.size()), values, error))
         return false;
     for (const StepResult& step : steps)
@@ -203,4 +214,23 @@ bool RecordWriter::writeFailures(qint64 id, const StepResult& step, QString& err
             return false;
     }
     return true;
+}
+
+std::optional<qint64> RecordWriter::textId(const StepResult& step, QString& error) {
+    const QPair<QString, QString> key{text(step.caption).toString(), text(step.result).toString()};
+    const auto known = texts_.constFind(key);
+    if (known != texts_.constEnd())
+        return *known;
+    for (QSqlQuery* query : {&textFind_, &textAdd_, &textFind_}) {
+        if (!exec(*query, {key.first, key.second}, error))
+            return std::nullopt;
+        if (query->next()) {
+            const qint64 id = query->value(0).toLongLong();
+            query->finish();
+            return *texts_.insert(key, id);
+        }
+        query->finish();
+    }
+    error = RecordCaptions::stepTextLost();
+    return std::nullopt;
 }

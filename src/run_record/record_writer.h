@@ -14,7 +14,8 @@ class QSqlDatabase;
 // caller's transaction and with bound values only. A terminal run the record already holds
 // (the same run and port) is left as it is: forwarding it twice changes nothing. A unit's
 // attempt is one more than the runs of that unit the record holds. Captions and results are
-// written as given. Its statements are prepared once and kept, since a line database
+// written as given, each pair once in step_text, shared by every step that shows it. Its
+// statements are prepared once and kept, since a line database
 // answers each on the network.
 class RecordWriter {
 public:
@@ -36,6 +37,7 @@ private:
     bool writeSteps(qint64 id, const QList<StepResult>& steps, QString& error);
     bool writeFailures(qint64 id, const StepResult& step, QString& error);
     QSqlQuery& stepsQuery(qsizetype count);
+    std::optional<qint64> textId(const StepResult& step, QString& error);
 
     QSqlDatabase& database_;
     QSqlQuery run_;
@@ -43,6 +45,10 @@ private:
     QSqlQuery unitTerminal_;
     QSqlQuery there_;
     QSqlQuery failure_;
+    QSqlQuery textFind_;
+    QSqlQuery textAdd_;
+    // The texts' ids this writer looked up or added, all inside the caller's transaction.
+    QHash<QPair<QString, QString>, qint64> texts_;
     QHash<qsizetype, QSqlQuery> steps_; // one statement for each number of rows
     std::optional<int> attempt_;
     QString failureCode_;

@@ -284,6 +284,9 @@ TEST_F(LineTrouble, BadRowsAreSetAsideAndTheRestForwarded) {
         ASSERT_TRUE(spoil.exec("UPDATE terminal_run SET message = 'a' || char(0) || 'b' WHERE "
                                "port = 'COM2'"));
         ASSERT_TRUE(spoil.exec("UPDATE terminal_run SET verdict = 'exploded' WHERE port = 'COM3'"));
+        // Refused already by the lock of its unit, before any row is written.
+        ASSERT_TRUE(spoil.exec("UPDATE terminal_run SET unit = 'SN-' || char(0) WHERE port = "
+                               "'COM4'"));
         ASSERT_TRUE(station.commit(error)) << error.toStdString();
     }
     for (int time = 0; time < 2; ++time) {
@@ -293,13 +296,15 @@ TEST_F(LineTrouble, BadRowsAreSetAsideAndTheRestForwarded) {
         const QString err = QString::fromUtf8(forward.readAllStandardError());
         EXPECT_EQ(forward.exitCode(), 1) << err.toStdString();
         EXPECT_EQ(QString::fromUtf8(forward.readAllStandardOutput()).trimmed(),
-                  time == 0 ? "Wartende Läufe: 4, übertragen: 2"
+                  time == 0 ? "Wartende Läufe: 4, übertragen: 1"
                             : "Wartende Läufe: 0, übertragen: 0");
-        EXPECT_EQ(err.count("beiseitegelegt"), 2) << err.toStdString();
-        EXPECT_TRUE(err.contains("COM2") && err.contains("COM3") && err.contains("„exploded“"))
+        EXPECT_EQ(err.count("beiseitegelegt"), 3) << err.toStdString();
+        EXPECT_TRUE(err.contains("COM2") && err.contains("COM3") && err.contains("COM4") &&
+                    err.contains("„exploded“"))
             << err.toStdString();
     }
-    EXPECT_EQ(server.runSql("SELECT string_agg(t.port || ':' || s.caption, ',' ORDER BY t.port) "
-                            "FROM terminal_run t JOIN step s ON s.terminal_run_id = t.id"),
-              "COM1:Zukunftsschritt,COM4:Zukunftsschritt");
+    EXPECT_EQ(server.runSql("SELECT string_agg(t.port || ':' || x.caption, ',' ORDER BY t.port) "
+                            "FROM terminal_run t JOIN step s ON s.terminal_run_id = t.id "
+                            "JOIN step_text x ON x.id = s.text_id"),
+              "COM1:Zukunftsschritt");
 }

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,45 +74,120 @@ TEST_F(RecordSchemaTest, ALineDatabaseThatCannotBeMadeWholeIsNotMadeAtAll) {
     EXPECT_EQ(server.runSql("SELECT count(*) FROM pg_namespace WHERE nspname = 'quendal'"), "0");
     server.runSql("DROP EVENT TRIGGER refuse");
     EXPECT_TRUE(LineDatabase::prepare(line, error)) << error.toStdString();
-    EXPECT_EQ(server.runSql("SELECT version FROM quendal.quendal_schema"), "2");
+    EXPECT_EQ(server.runSql("SELECT version FROM quendal.quendal_schema"), "3");
 }
 
-// Both records as version 1 left them; only a command that writes migrates them.
-TEST_F(RecordSchemaTest, SchemaOneIsReadAsItIsAndMigratedWithEveryRowByAWriter) {
-    ASSERT_EQ(station(text(QUENDAL_FIXTURES "/schema1_station.sql")), "");
-    server.runSql(text(QUENDAL_FIXTURES "/schema1_line.sql"));
-    const auto line = [&](const QString& schema) {
-        QString sums;
-        for (const char* table : {"run", "terminal_run", "step", "failure"})
-            sums += server.runSql(QStringLiteral("SELECT md5(string_agg(x::text, ';' ORDER BY "
-                                                 "x::text)) FROM %1.%2 x")
-                                      .arg(schema, table));
-        return sums;
-    };
-    const QString lineBefore = line("public");
-    const QString history = quendal({"--history", "--format", "json"}).out;
-    EXPECT_EQ(QJsonDocument::fromJson(history.toUtf8()).array().size(), 4);
-    EXPECT_EQ(station("SELECT version FROM quendal_schema"), "1");
-    const Ran refused = quendal({"--yield", "--database", server.uri()});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("quendal --forward")) << refused.err.toStdString();
+// The rows a migration rewrites, as they read: steps with their caption and result.
+QStringList readable(int version) {
+    return {"SELECT * FROM run ORDER BY run_id",
+            "SELECT id, run_id, unit, attempt, verdict FROM terminal_run ORDER BY id",
+            QStringLiteral("SELECT s.terminal_run_id, s.step_index, %1, s.outcome, s.duration_ms, "
+                           "s.echoes, s.slowest_echo_ms FROM %2 ORDER BY 1, 2")
+                .arg(version < 3 ? "caption, result" : "x.caption, x.result",
+                     version < 3 ? "step s" : "step s JOIN step_text x ON x.id = s.text_id"),
+            "SELECT * FROM failure ORDER BY 1, 2, 3"};
+}
 
-    // What --forward does first, before it adds the waiting run.
-    RecordConnection connection(RecordConnection::Line, server.uri());
-    QString error;
-    EXPECT_TRUE(connection.open(error) && LineDatabase::prepare(connection, error));
-    EXPECT_EQ(line("quendal"), lineBefore) << error.toStdString();
-    const Ran forward = quendal({"--forward", "--database", server.uri()});
-    EXPECT_EQ(forward.status, 0) << forward.err.toStdString();
-    EXPECT_EQ(server.runSql("SELECT (SELECT version FROM quendal.quendal_schema), (SELECT version "
-                            "FROM public.quendal_schema), (SELECT max(id) FROM "
-                            "quendal.terminal_run), pg_get_serial_sequence('quendal.terminal_run', "
-                            "'id'), to_regclass('public.terminal_run') IS NULL"),
-              "2|2|4|quendal.terminal_run_id_seq|t");
-    EXPECT_EQ(station("SELECT (SELECT version FROM quendal_schema) || count(*) || count(set_aside) "
-                      "|| sum(forwarded) || (SELECT count(*) FROM line_state) FROM terminal_run"),
-              "24040");
-    EXPECT_EQ(quendal({"--history", "--format", "json"}).out, history);
+QString stationRows(int version) {
+    RecordConnection connection(RecordConnection::Local, LocalRecord::defaultPath());
+    QString rows;
+    connection.open(rows);
+    for (const QString& statement : readable(version)) {
+        QSqlQuery query(connection.database());
+        rows += query.exec(statement) ? "\n" : query.lastError().text();
+        while (query.next())
+            for (int i = 0; i < query.record().count(); ++i)
+                rows += (query.isNull(i) ? "-" : query.value(i).toString()) + '|';
+    }
+    return rows;
+}
+
+QString lineRows(PgServer& server, int version, const QString& schema) {
+    QString rows;
+    for (const QString& statement : readable(version))
+        rows += server.runSql("SET search_path TO " + schema + "; " + statement) + '\n';
+    return rows;
+}
+
+// `moved`: a line database once moved out of "public" left its version there.
+struct Older {
+    int version;
+    QString station, line, lineSchema, moved;
+    int runs, lineYieldStatus, forwardStatus;
+    QString lineAfter, stationAfter;
+};
+
+const Older olders[] = {
+    {1, "schema1_station.sql", "schema1_line.sql", "public", "", 4, 1, 0,
+     "3|3|4|quendal.terminal_run_id_seq|t", "34040"},
+    {2, "schema2_station.sql", "schema2_line.sql", "quendal",
+     "CREATE TABLE public.quendal_schema (version INTEGER); INSERT INTO public.quendal_schema "
+     "VALUES (2);",
+     6, 0, 1, "3|3|5|quendal.terminal_run_id_seq|t", "36150"}};
+
+// Both records as older versions left them; only a command that writes migrates them.
+TEST_F(RecordSchemaTest, OlderSchemasAreReadAsTheyAreAndMigratedWithEveryRowByAWriter) {
+    for (const Older& older : olders) {
+        SetUp();
+        server.runSql("DROP SCHEMA IF EXISTS quendal CASCADE; DROP TABLE IF EXISTS "
+                      "public.quendal_schema");
+        ASSERT_EQ(station(text(QUENDAL_FIXTURES "/" + older.station)), "");
+        server.runSql(text(QUENDAL_FIXTURES "/" + older.line) + older.moved);
+        const QString lineBefore = lineRows(server, older.version, older.lineSchema);
+        const QString stationBefore = stationRows(older.version);
+        const QString history = quendal({"--history", "--format", "json"}).out;
+        EXPECT_EQ(QJsonDocument::fromJson(history.toUtf8()).array().size(), older.runs);
+        EXPECT_EQ(station("SELECT version FROM quendal_schema"), QString::number(older.version));
+        const Ran yield = quendal({"--yield", "--database", server.uri()});
+        EXPECT_EQ(yield.status, older.lineYieldStatus) << yield.err.toStdString();
+        EXPECT_EQ(quendal({"--yield"}).status, 0);
+
+        // What --forward does first, before it adds the waiting run.
+        RecordConnection line(RecordConnection::Line, server.uri());
+        RecordConnection local(RecordConnection::Local, LocalRecord::defaultPath());
+        QString error;
+        EXPECT_TRUE(line.open(error) && LineDatabase::prepare(line, error)) << error.toStdString();
+        EXPECT_TRUE(local.open(error) && LocalRecord::prepare(local, error)) << error.toStdString();
+        EXPECT_EQ(lineRows(server, 3, "quendal"), lineBefore);
+        EXPECT_EQ(stationRows(3), stationBefore);
+        EXPECT_EQ(quendal({"--forward", "--database", server.uri()}).status, older.forwardStatus);
+        EXPECT_EQ(server.runSql("SELECT (SELECT version FROM quendal.quendal_schema), (SELECT "
+                                "version FROM public.quendal_schema), (SELECT max(id) FROM "
+                                "quendal.terminal_run), pg_get_serial_sequence("
+                                "'quendal.terminal_run', 'id'), to_regclass('public.terminal_run') "
+                                "IS NULL"),
+                  older.lineAfter);
+        EXPECT_EQ(station("SELECT (SELECT version FROM quendal_schema) || count(*) || "
+                          "count(set_aside) || sum(forwarded) || (SELECT count(*) FROM "
+                          "line_state) FROM terminal_run"),
+                  older.stationAfter);
+        EXPECT_EQ(quendal({"--history", "--format", "json"}).out, history);
+    }
+}
+
+// A migration refused halfway, after the old step table is gone, leaves the record as it was.
+TEST_F(RecordSchemaTest, AMigrationThatFailsHalfwayLeavesTheRecordAsItWas) {
+    const QString blockers[] = {
+        "CREATE TABLE run_new (x INTEGER)",
+        "CREATE FUNCTION refuse() RETURNS event_trigger LANGUAGE plpgsql AS $$ BEGIN RAISE "
+        "'refused'; END $$; CREATE EVENT TRIGGER refuse ON ddl_command_start WHEN TAG IN ('ALTER "
+        "INDEX') EXECUTE FUNCTION refuse()"};
+    for (const bool line : {false, true}) {
+        SetUp();
+        ASSERT_EQ(station(text(QUENDAL_FIXTURES "/schema2_station.sql")), "");
+        server.runSql("DROP SCHEMA IF EXISTS quendal CASCADE; " +
+                      text(QUENDAL_FIXTURES "/schema2_line.sql"));
+        ASSERT_EQ(line ? server.runSql(blockers[1]) : station(blockers[0]), "");
+        const QString before = line ? lineRows(server, 2, "quendal") : stationRows(2);
+        RecordConnection record(line ? RecordConnection::Line : RecordConnection::Local,
+                                line ? server.uri() : LocalRecord::defaultPath());
+        QString error;
+        ASSERT_TRUE(record.open(error));
+        EXPECT_FALSE(line ? LineDatabase::prepare(record, error)
+                          : LocalRecord::prepare(record, error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(line ? lineRows(server, 2, "quendal") : stationRows(2), before);
+    }
 }
 
 TEST_F(RecordSchemaTest, TablesThatAreNotOursAreRefusedByEveryCommand) {
