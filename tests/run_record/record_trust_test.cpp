@@ -76,7 +76,7 @@ TEST(RecordTrust, RecordingConnectionsBoundEveryStatementAndReadingOnesDoNot) {
     for (const auto& [address, use, settings] :
          {std::tuple{server.uri(), LineAddress::Use::Recording, "1500ms 1s 5s 4MB"},
           {own, LineAddress::Use::Recording, "1500ms 1s 5s 5MB"},
-          {server.uri(), LineAddress::Use::Reading, "0 0 0 4MB"},
+          {server.uri(), LineAddress::Use::Reading, "0 0 0 64MB"},
           {own, LineAddress::Use::Reading, "0 0 0 5MB"}}) {
         RecordConnection connection(RecordConnection::Line, address, use);
         QString error;
