@@ -871,6 +871,10 @@
         <source>den Ordner %1 gibt es nicht</source>
         <translation>the folder %1 does not exist</translation>
     </message>
+    <message>
+        <source>der Text eines Schritts ist weder in step_text zu finden noch hinzuzufügen</source>
+        <translation>a step&apos;s text can neither be found in step_text nor added</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
