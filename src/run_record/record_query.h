@@ -38,6 +38,8 @@ public:
     // Another look at the same record, on a connection of its own, not yet open: one for
     // each thread.
     RecordQuery twin() const;
+    // Whether two connections read at once are quicker than one after the other.
+    bool readsInParallel() const;
 
     // The yield's looks hand their rows to a function, one call a row, and leave it to the
     // caller what to make of them. `started` is the record's UTC text, which sorts as it reads.
@@ -61,11 +63,8 @@ public:
     // Units' first and latest attempts are found where the record is, each unit's attempts
     // in the order they ran (time, then id); only sums reach the program, grouped by the
     // station and the UTC hour of the unit's first attempt, each hour split at `splitMinute`
-    // so that a local midnight off the full hour falls between two groups. PostgreSQL counts
-    // overall and at each station in one pass, SQLite in one pass each.
-    enum class Counting { Overall, AtStations, Both };
-    bool countsBothInOnePass() const;
-    bool unitGroups(const RecordFilter& filter, int splitMinute, Counting counting,
+    // so that a local midnight off the full hour falls between two groups.
+    bool unitGroups(const RecordFilter& filter, int splitMinute,
                     const std::function<void(const UnitGroup&)>& row, QString& message);
     // The units whose latest attempt did not pass, newest first, at most `limit`, with the
     // steps whose rows failed at it (none when the port did not open).

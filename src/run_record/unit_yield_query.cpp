@@ -86,29 +86,19 @@ QString keyedStations(const QString& condition) {
 
 } // namespace
 
-bool RecordQuery::unitGroups(const RecordFilter& filter, int splitMinute, Counting counting,
+bool RecordQuery::unitGroups(const RecordFilter& filter, int splitMinute,
                              const std::function<void(const UnitGroup&)>& row, QString& message) {
     const RecordReader::Selection selection = selectionOf(filter);
     const QString split = QStringLiteral("%1").arg(splitMinute, 2, 10, QLatin1Char('0'));
     const QVariant passed = RunNames::verdict(TerminalRun::Passed);
-    // One pass counts both; what was not asked for is left out, so two looks never count twice.
-    const auto group = [&](const QSqlQuery& query) {
-        UnitGroup counted = groupOf(query, split);
-        if (counting == Counting::Overall)
-            counted.here = {};
-        if (counting == Counting::AtStations)
-            counted = {counted.station, {}, 0, {}, counted.here, {}, {}};
-        row(counted);
-    };
-    if (countsBothInOnePass())
+    const auto group = [&](const QSqlQuery& query) { row(groupOf(query, split)); };
+    if (connection_->kind() == RecordConnection::Line)
         return select(numberedAttempts(selection.condition),
                       QList<QVariant>{split, passed} + selection.values, group, message);
     const QList<QVariant> keyed = QList<QVariant>{passed, passed} + selection.values;
-    return (counting == Counting::AtStations ||
-            select(keyedOverall(selection.condition), QList<QVariant>{split} + keyed, group,
-                   message)) &&
-           (counting == Counting::Overall ||
-            select(keyedStations(selection.condition), keyed, group, message));
+    return select(keyedOverall(selection.condition), QList<QVariant>{split} + keyed, group,
+                  message) &&
+           select(keyedStations(selection.condition), keyed, group, message);
 }
 
 // A run is its unit's latest when no later one of the selection names the unit; looked up

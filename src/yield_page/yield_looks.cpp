@@ -5,33 +5,9 @@
 
 namespace {
 
-using Counting = RecordQuery::Counting;
-
-struct Plan {
-    Counting first;
-    Counting side;
-};
-
-// The units' counts take longest: PostgreSQL counts them in one pass, while the side look
-// does the rest; SQLite's two passes go one to each connection.
-Plan planFor(const RecordQuery& record) {
-    if (record.countsBothInOnePass())
-        return {Counting::Both, Counting::Both};
-    return {Counting::Overall, Counting::AtStations};
-}
-
-} // namespace
-
-bool YieldLooks::read(RecordQuery& record, RecordFilter filter, For use, YieldLooks& looks,
-                      QString& message) {
-    filter.unitsOnly = true;
-    const bool page = use == For::Page;
-    if (!record.open(message))
-        return false;
-    const Plan plan = planFor(record);
-    const bool oneUnitLook = plan.first == Counting::Both;
-    QList<UnitGroup> sideGroups;
-    const int split = UnitDays::splitMinute();
+// The looks besides the units' counts, which take longest.
+bool otherLooks(RecordQuery& record, const RecordFilter& filter, YieldLooks::For use,
+                YieldLooks& looks, QString& message) {
     const auto failing = [&looks](const QString& unit, const QString& station,
                                   const QString& started, const QString& verdict,
                                   const QList<int>& failedSteps) {
@@ -39,20 +15,29 @@ bool YieldLooks::read(RecordQuery& record, RecordFilter filter, For use, YieldLo
     };
     looks.failing.clear();
     looks.echoes.clear();
-    SideLook side(record, [&](RecordQuery& other, QString& sideMessage) {
-        return (oneUnitLook || other.unitGroups(filter, split, plan.side,
-                                                YieldRows::collect(sideGroups), sideMessage)) &&
-               other.causes(filter, YieldRows::collect(looks.causes), sideMessage) &&
-               (!page || other.failingUnits(filter, shownFailingUnits, failing, sideMessage)) &&
-               (!oneUnitLook ||
-                other.stepFailures(filter, YieldRows::collect(looks.steps), sideMessage));
-    });
-    const bool read =
-        record.unitGroups(filter, split, plan.first, YieldRows::collect(looks.groups), message) &&
-        (oneUnitLook || record.stepFailures(filter, YieldRows::collect(looks.steps), message)) &&
-        (!page || record.echoTimes(filter, YieldRows::collect(looks.echoes), message));
-    if (!side.finish(message) || !read)
+    return record.stepFailures(filter, YieldRows::collect(looks.steps), message) &&
+           record.causes(filter, YieldRows::collect(looks.causes), message) &&
+           (use == YieldLooks::For::Figures ||
+            (record.echoTimes(filter, YieldRows::collect(looks.echoes), message) &&
+             record.failingUnits(filter, YieldLooks::shownFailingUnits, failing, message)));
+}
+
+} // namespace
+
+bool YieldLooks::read(RecordQuery& record, RecordFilter filter, For use, YieldLooks& looks,
+                      QString& message) {
+    filter.unitsOnly = true;
+    if (!record.open(message))
         return false;
-    looks.groups += sideGroups;
-    return true;
+    const auto units = [&](RecordQuery& on, QString& error) {
+        return on.unitGroups(filter, UnitDays::splitMinute(), YieldRows::collect(looks.groups),
+                             error);
+    };
+    if (!record.readsInParallel())
+        return units(record, message) && otherLooks(record, filter, use, looks, message);
+    SideLook side(record, [&](RecordQuery& other, QString& sideMessage) {
+        return otherLooks(other, filter, use, looks, sideMessage);
+    });
+    const bool counted = units(record, message);
+    return side.finish(message) && counted;
 }
