@@ -79,7 +79,8 @@ RecordQuery RecordQuery::twin() const {
 }
 
 // PostgreSQL serves each connection in a process of its own. SQLite's connections in one
-// process slow each other down: two looks of 2.3 s and 3.8 s took 7.9 s side by side.
+// process slow each other down: two looks of 2.3 s and 2.7 s took 7.3 s and 7.9 s side by
+// side.
 bool RecordQuery::readsInParallel() const {
     return connection_->kind() == RecordConnection::Line;
 }

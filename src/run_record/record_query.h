@@ -63,8 +63,10 @@ public:
     // Units' first and latest attempts are found where the record is, each unit's attempts
     // in the order they ran (time, then id); only sums reach the program, grouped by the
     // station and the UTC hour of the unit's first attempt, each hour split at `splitMinute`
-    // so that a local midnight off the full hour falls between two groups.
-    bool unitGroups(const RecordFilter& filter, int splitMinute,
+    // so that a local midnight off the full hour falls between two groups. Counted overall
+    // and at each station in a look each, which two connections may share.
+    enum class Counting { Overall, AtStations, Both };
+    bool unitGroups(const RecordFilter& filter, int splitMinute, Counting counting,
                     const std::function<void(const UnitGroup&)>& row, QString& message);
     // The units whose latest attempt did not pass, newest first, at most `limit`, with the
     // steps whose rows failed at it (none when the port did not open).

@@ -93,7 +93,7 @@ QStringList lineYieldIndexes() {
             QStringLiteral("CREATE INDEX terminal_run_unit ON terminal_run (unit, started, id) "
                            "INCLUDE (station, verdict)"),
             QStringLiteral("CREATE INDEX step_failed ON step (terminal_run_id) "
-                           "INCLUDE (step_index, text_id) WHERE outcome = '%1'")
+                           "INCLUDE (step_index, text_id, outcome) WHERE outcome = '%1'")
                 .arg(RunNames::outcome(StepResult::Failed)),
             QStringLiteral("CREATE INDEX terminal_run_not_opened ON terminal_run (started) "
                            "WHERE verdict = '%1'")

@@ -25,29 +25,37 @@ UnitGroup groupOf(const QSqlQuery& query, const QString& split) {
             query.value(11).toString()};
 }
 
-// PostgreSQL: each terminal run beside its unit's other attempts in the order they ran, once
-// over all stations (w) and once at its own station (s), both sorted from the index on unit
-// and summed in one pass. Binds the split minute, the passed verdict, the selection.
-QString numberedAttempts(const QString& condition) {
+// PostgreSQL: each terminal run beside its unit's other attempts in `partition`, in the order
+// they ran, read from the index on unit: a first attempt has no earlier one, a latest no later
+// one. Binds the passed verdict, then the selection.
+QString numberedAttempts(const QString& partition, const QString& condition) {
+    return QStringLiteral("SELECT t.station, t.started, "
+                          "CASE WHEN t.verdict = CAST(? AS TEXT) THEN 1 ELSE 0 END AS passed, "
+                          "CASE WHEN LAG(t.id) OVER w IS NULL THEN 1 ELSE 0 END AS is_first, "
+                          "CASE WHEN LEAD(t.id) OVER w IS NULL THEN 1 ELSE 0 END AS is_latest, "
+                          "FIRST_VALUE(t.started) OVER w AS first_started "
+                          "FROM terminal_run t WHERE %2 "
+                          "WINDOW w AS (PARTITION BY %1 ORDER BY t.started, t.id)")
+        .arg(partition, condition);
+}
+
+// Binds the split minute, then as numberedAttempts.
+QString numberedOverall(const QString& condition) {
     return QStringLiteral(
-               "SELECT a.station, substr(a.first_started, 1, 13), "
+               "SELECT '', substr(a.first_started, 1, 13), "
                "CASE WHEN substr(a.first_started, 15, 2) >= CAST(? AS TEXT) THEN 1 ELSE 0 END, "
-               "COUNT(*), "
-               "SUM(a.is_first), SUM(a.is_first * a.passed), SUM(a.is_latest * a.passed), "
-               "SUM(a.first_here), SUM(a.first_here * a.passed), SUM(a.latest_here * a.passed), "
-               "MIN(a.started), MAX(a.started) FROM "
-               "(SELECT t.station, t.started, CASE WHEN t.verdict = CAST(? AS TEXT) THEN 1 ELSE 0 "
-               "END AS passed, "
-               "CASE WHEN LAG(t.id) OVER w IS NULL THEN 1 ELSE 0 END AS is_first, "
-               "CASE WHEN LEAD(t.id) OVER w IS NULL THEN 1 ELSE 0 END AS is_latest, "
-               "FIRST_VALUE(t.started) OVER w AS first_started, "
-               "CASE WHEN LAG(t.id) OVER s IS NULL THEN 1 ELSE 0 END AS first_here, "
-               "CASE WHEN LEAD(t.id) OVER s IS NULL THEN 1 ELSE 0 END AS latest_here "
-               "FROM terminal_run t WHERE %1 "
-               "WINDOW w AS (PARTITION BY t.unit ORDER BY t.started, t.id), "
-               "s AS (PARTITION BY t.unit, t.station ORDER BY t.started, t.id)) a "
-               "GROUP BY 1, 2, 3")
-        .arg(condition);
+               "COUNT(*), SUM(a.is_first), SUM(a.is_first * a.passed), "
+               "SUM(a.is_latest * a.passed), 0, 0, 0, MIN(a.started), MAX(a.started) "
+               "FROM (%1) a GROUP BY 2, 3")
+        .arg(numberedAttempts(QStringLiteral("t.unit"), condition));
+}
+
+// Binds as numberedAttempts.
+QString numberedStations(const QString& condition) {
+    return QStringLiteral("SELECT a.station, '', 0, 0, 0, 0, 0, SUM(a.is_first), "
+                          "SUM(a.is_first * a.passed), SUM(a.is_latest * a.passed), NULL, NULL "
+                          "FROM (%1) a GROUP BY 1")
+        .arg(numberedAttempts(QStringLiteral("t.unit, t.station"), condition));
 }
 
 // SQLite's window functions take seconds over a million rows; its grouping is quicker. An
@@ -86,19 +94,23 @@ QString keyedStations(const QString& condition) {
 
 } // namespace
 
-bool RecordQuery::unitGroups(const RecordFilter& filter, int splitMinute,
+bool RecordQuery::unitGroups(const RecordFilter& filter, int splitMinute, Counting counting,
                              const std::function<void(const UnitGroup&)>& row, QString& message) {
     const RecordReader::Selection selection = selectionOf(filter);
     const QString split = QStringLiteral("%1").arg(splitMinute, 2, 10, QLatin1Char('0'));
     const QVariant passed = RunNames::verdict(TerminalRun::Passed);
     const auto group = [&](const QSqlQuery& query) { row(groupOf(query, split)); };
-    if (connection_->kind() == RecordConnection::Line)
-        return select(numberedAttempts(selection.condition),
-                      QList<QVariant>{split, passed} + selection.values, group, message);
-    const QList<QVariant> keyed = QList<QVariant>{passed, passed} + selection.values;
-    return select(keyedOverall(selection.condition), QList<QVariant>{split} + keyed, group,
-                  message) &&
-           select(keyedStations(selection.condition), keyed, group, message);
+    const bool line = connection_->kind() == RecordConnection::Line;
+    // The passed verdict goes in once per window, twice per key.
+    const QList<QVariant> values =
+        (line ? QList<QVariant>{passed} : QList<QVariant>{passed, passed}) + selection.values;
+    const QString overall =
+        line ? numberedOverall(selection.condition) : keyedOverall(selection.condition);
+    const QString stations =
+        line ? numberedStations(selection.condition) : keyedStations(selection.condition);
+    return (counting == Counting::AtStations ||
+            select(overall, QList<QVariant>{split} + values, group, message)) &&
+           (counting == Counting::Overall || select(stations, values, group, message));
 }
 
 // A run is its unit's latest when no later one of the selection names the unit; looked up

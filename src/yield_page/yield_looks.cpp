@@ -5,21 +5,41 @@
 
 namespace {
 
-// The looks besides the units' counts, which take longest.
-bool otherLooks(RecordQuery& record, const RecordFilter& filter, YieldLooks::For use,
-                YieldLooks& looks, QString& message) {
+using Counting = RecordQuery::Counting;
+
+// What one connection reads: its part of the units' counts, then the other looks given.
+struct Share {
+    Counting counting;
+    bool steps = false;
+    bool causes = false;
+    bool echoes = false;
+    bool failing = false;
+};
+
+// The units' counts take longest: on two connections the first counts them overall and the
+// echo times, the second at each station and the rest.
+std::pair<Share, Share> shares(bool page, bool parallel) {
+    if (!parallel)
+        return {{Counting::Both, true, true, page, page}, {}};
+    return {{Counting::Overall, false, false, page, false},
+            {Counting::AtStations, true, true, false, page}};
+}
+
+bool readShare(RecordQuery& record, const RecordFilter& filter, const Share& share,
+               QList<UnitGroup>& groups, YieldLooks& looks, QString& message) {
     const auto failing = [&looks](const QString& unit, const QString& station,
                                   const QString& started, const QString& verdict,
                                   const QList<int>& failedSteps) {
         looks.failing.append({unit, station, started, verdict, failedSteps});
     };
-    looks.failing.clear();
-    looks.echoes.clear();
-    return record.stepFailures(filter, YieldRows::collect(looks.steps), message) &&
-           record.causes(filter, YieldRows::collect(looks.causes), message) &&
-           (use == YieldLooks::For::Figures ||
-            (record.echoTimes(filter, YieldRows::collect(looks.echoes), message) &&
-             record.failingUnits(filter, YieldLooks::shownFailingUnits, failing, message)));
+    return record.unitGroups(filter, UnitDays::splitMinute(), share.counting,
+                             YieldRows::collect(groups), message) &&
+           (!share.steps ||
+            record.stepFailures(filter, YieldRows::collect(looks.steps), message)) &&
+           (!share.causes || record.causes(filter, YieldRows::collect(looks.causes), message)) &&
+           (!share.echoes || record.echoTimes(filter, YieldRows::collect(looks.echoes), message)) &&
+           (!share.failing ||
+            record.failingUnits(filter, YieldLooks::shownFailingUnits, failing, message));
 }
 
 } // namespace
@@ -27,17 +47,19 @@ bool otherLooks(RecordQuery& record, const RecordFilter& filter, YieldLooks::For
 bool YieldLooks::read(RecordQuery& record, RecordFilter filter, For use, YieldLooks& looks,
                       QString& message) {
     filter.unitsOnly = true;
+    looks = {};
     if (!record.open(message))
         return false;
-    const auto units = [&](RecordQuery& on, QString& error) {
-        return on.unitGroups(filter, UnitDays::splitMinute(), YieldRows::collect(looks.groups),
-                             error);
-    };
+    const auto [first, second] = shares(use == For::Page, record.readsInParallel());
     if (!record.readsInParallel())
-        return units(record, message) && otherLooks(record, filter, use, looks, message);
+        return readShare(record, filter, first, looks.groups, looks, message);
+    QList<UnitGroup> sideGroups;
     SideLook side(record, [&](RecordQuery& other, QString& sideMessage) {
-        return otherLooks(other, filter, use, looks, sideMessage);
+        return readShare(other, filter, second, sideGroups, looks, sideMessage);
     });
-    const bool counted = units(record, message);
-    return side.finish(message) && counted;
+    const bool counted = readShare(record, filter, first, looks.groups, looks, message);
+    if (!side.finish(message) || !counted)
+        return false;
+    looks.groups += sideGroups;
+    return true;
 }
